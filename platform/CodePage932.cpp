@@ -1,0 +1,83 @@
+#include "platform/CodePage932.h"
+
+#include <unicode/ucnv.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace zl {
+namespace {
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+// One converter per thread; the program has one thread, tests may have more.
+UConverter* Converter() {
+    thread_local ConverterPtr conv = [] {
+        UErrorCode err = U_ZERO_ERROR;
+        ConverterPtr c(ucnv_open("windows-932", &err));
+        if (U_FAILURE(err)) throw std::runtime_error("code page 932 converter unavailable");
+        ucnv_setSubstChars(c.get(), "?", 1, &err);
+        ucnv_setFallback(c.get(), false);
+        return c;
+    }();
+    return conv.get();
+}
+
+}  // namespace
+
+std::string ToCp932(std::u16string_view text) {
+    if (text.empty()) return {};
+    UConverter* conv = Converter();
+    ucnv_resetFromUnicode(conv);
+    std::string out(text.size() * 2 + 8, '\0');
+    UErrorCode err = U_ZERO_ERROR;
+    int32_t n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()),
+                                text.data(), static_cast<int32_t>(text.size()), &err);
+    if (err == U_BUFFER_OVERFLOW_ERROR) {
+        out.resize(n + 1);
+        err = U_ZERO_ERROR;
+        ucnv_resetFromUnicode(conv);
+        n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), text.data(),
+                            static_cast<int32_t>(text.size()), &err);
+    }
+    if (U_FAILURE(err)) return std::string(text.size(), '?');
+    out.resize(n);
+    return out;
+}
+
+std::u16string FromCp932(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    UConverter* conv = Converter();
+    ucnv_resetToUnicode(conv);
+    std::u16string out(bytes.size() + 8, u'\0');
+    UErrorCode err = U_ZERO_ERROR;
+    int32_t n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()),
+                              static_cast<int32_t>(out.size()), bytes.data(),
+                              static_cast<int32_t>(bytes.size()), &err);
+    if (err == U_BUFFER_OVERFLOW_ERROR) {
+        out.resize(n + 1);
+        err = U_ZERO_ERROR;
+        ucnv_resetToUnicode(conv);
+        n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()),
+                          static_cast<int32_t>(out.size()), bytes.data(),
+                          static_cast<int32_t>(bytes.size()), &err);
+    }
+    if (U_FAILURE(err)) return std::u16string(bytes.size(), u'?');
+    out.resize(n);
+    return out;
+}
+
+std::size_t Cp932Length(std::u16string_view text) { return ToCp932(text).size(); }
+
+std::size_t Cp932CharLength(std::u16string_view text, std::size_t pos) {
+    std::size_t len = 1;
+    if (pos + 1 < text.size() && text[pos] >= 0xD800 && text[pos] <= 0xDBFF &&
+        text[pos + 1] >= 0xDC00 && text[pos + 1] <= 0xDFFF)
+        len = 2;
+    return ToCp932(text.substr(pos, len)).size();
+}
+
+}  // namespace zl

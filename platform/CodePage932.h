@@ -1,0 +1,24 @@
+// The one converter between the program's UTF-16 text and the bytes of Windows code page 932
+// (Shift_JIS as Windows has it). Every byte that enters or leaves the program goes through here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zl {
+
+// Unicode to code page 932; each character the code page lacks (a surrogate pair counts as one
+// character) becomes one "?".
+std::string ToCp932(std::u16string_view text);
+
+// Code page 932 to Unicode.
+std::u16string FromCp932(std::string_view bytes);
+
+// The length of a text in code page 932 bytes.
+std::size_t Cp932Length(std::u16string_view text);
+
+// The length of one UTF-16 code unit (or surrogate pair, given as its first unit) in code page
+// 932 bytes: 1 or 2.
+std::size_t Cp932CharLength(std::u16string_view text, std::size_t pos);
+
+}  // namespace zl

@@ -1,0 +1,34 @@
+// File access for the whole program: paths from and to program text, whole-file reads, and
+// atomic replacement of a file.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/DateTime.h"
+
+namespace zl {
+
+std::filesystem::path PathFromText(std::u16string_view text);
+std::u16string PathText(const std::filesystem::path& path);
+
+// The whole file as bytes; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Writes bytes into a temporary file in the same folder, flushes it to disk and renames it over
+// `path`. On any failure the old file stays as it was and false is returned.
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Appends bytes to a file (creating it); false on failure.
+bool AppendToFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Last modification time as local time; nullopt when the file does not exist.
+std::optional<DateTime> FileModifiedLocal(const std::filesystem::path& path);
+
+bool FolderExists(const std::filesystem::path& path);
+// Creates one level of folder; false when it cannot.
+bool CreateOneFolder(const std::filesystem::path& path);
+
+}  // namespace zl

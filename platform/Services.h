@@ -1,0 +1,94 @@
+// The outside world other than the window's controls: message boxes, the save dialog, the
+// clock, the machine, the input method, the clipboard and the shell.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Controls.h"
+#include "platform/DateTime.h"
+
+namespace zl {
+
+enum class BoxIcon { Information, Exclamation, Warning, Error };
+enum class BoxButtons { Ok, OkCancel, YesNoCancel, YesNo };
+enum class BoxAnswer { Ok, Cancel, Yes, No };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // "\n" and "\r" in the text both start a new line.
+    virtual BoxAnswer Show(std::u16string_view text, BoxIcon icon, BoxButtons buttons) = 0;
+};
+
+// Shows a box with the icon the program uses when none is named: exclamation.
+inline BoxAnswer ShowMessage(MessageBoxes& boxes, std::u16string_view text,
+                             BoxButtons buttons = BoxButtons::Ok,
+                             BoxIcon icon = BoxIcon::Exclamation) {
+    return boxes.Show(text, icon, buttons);
+}
+
+struct SaveRequest {
+    std::u16string title;
+    std::u16string defaultName;  // proposed file name
+    std::u16string filter;       // e.g. u"CSV (*.csv)"
+    std::u16string defaultExt;   // e.g. u"csv"
+};
+
+class SaveDialog {
+public:
+    virtual ~SaveDialog() = default;
+    // The chosen full path, or nullopt when the user cancelled.
+    virtual std::optional<std::u16string> AskSavePath(const SaveRequest& request) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime Now() = 0;  // local date and time, whole seconds
+};
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    virtual std::u16string ExecutablePath() = 0;  // full path of the running program
+    virtual std::u16string ComputerName() = 0;    // at most 15 characters
+};
+
+class InputMethod {
+public:
+    virtual ~InputMethod() = default;
+    // Opens (Japanese input) or closes (direct input) the input method for a control.
+    virtual void SetOpen(int id, bool open) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Text as code page 932 bytes.
+    virtual bool SetText(std::string_view bytes) = 0;
+    virtual std::optional<std::string> GetText() = 0;  // nullopt: no text on the clipboard
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a web address, mailto text or file with its default program. Returns a number
+    // above 32 on success and 2 on failure.
+    virtual int Open(std::u16string_view target) = 0;
+};
+
+// Everything outside the program that the main window's logic uses.
+struct Platform {
+    Controls* controls = nullptr;
+    MessageBoxes* boxes = nullptr;
+    SaveDialog* saveDialog = nullptr;
+    Clock* clock = nullptr;
+    SystemInfo* system = nullptr;
+    InputMethod* inputMethod = nullptr;
+    Clipboard* clipboard = nullptr;
+    Shell* shell = nullptr;
+};
+
+}  // namespace zl

@@ -1,0 +1,7 @@
+#include "app/CzorvelDlg.h"
+
+namespace zl {
+
+void CzorvelDlg::OnBnClickedButtonSearch() {}
+
+}  // namespace zl
