@@ -39,7 +39,7 @@ std::u16string AsciiDigits(std::u16string_view text) {
 std::u16string NormalisePostalCode(std::u16string_view text) {
     std::u16string s = AsciiPunctuation(text, true);
     s = ReplaceAll(ReplaceAll(s, kWideSpace, u""), u" ", u"");
-    if (s.size() == 7) s.insert(3, u"-");
+    if (s.size() == 7) s = s.substr(0, 3) + u"-" + s.substr(3);
     std::u16string trimmed(Trim(s));
     return trimmed.substr(0, 8);
 }

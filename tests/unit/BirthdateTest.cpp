@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         BirthCase{"s50/1/1", 1975, 1, 1}, BirthCase{"Ｓ５０・１・１", 1975, 1, 1},
         BirthCase{"S50,1,1", 1975, 1, 1}, BirthCase{"S50／1／1", 1975, 1, 1},
         BirthCase{"S50、1、1", 1975, 1, 1}, BirthCase{"S50，1，1", 1975, 1, 1},
-        BirthCase{"ｓ50.12.31", 0, 0, 0},  // a half-width katakana letter is no era letter
+        BirthCase{"ｓ50.12.31", 0, 0, 0},  // a full-width lower-case letter is no era letter
         BirthCase{"H元年5月3日", 1989, 5, 3}, BirthCase{"平成元年5月3日", 1989, 5, 3},
         BirthCase{"R2.10.10", 2020, 10, 10}, BirthCase{"令和2年10月10日", 2020, 10, 10},
         BirthCase{"Ｒ２．１０．１０", 0, 0, 0},  // a full-width dot is no separator
