@@ -44,6 +44,8 @@ class CzorvelDlg : public WindowEvents {
     void OnSponsorLink();
 
     // --- Roster store (roster/) ---
+    // Paths from the executable's folder, and the store on them.
+    void InitPaths();
     void LoadRoster();
     void SaveRoster();
     bool WriteBackup();
