@@ -1,5 +1,6 @@
 // zorvel-scenario FILE...: runs each script against the real main window offscreen, in a fresh
 // program folder, with only the outside world scripted.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QAbstractItemView>
@@ -524,8 +525,11 @@ void Scenario::Execute(const Command& c) {
         if (!qobject_cast<QLineEdit*>(w)) return Fail("control " + Arg(c, 1) + " is no edit");
         GiveFocus(w);
         if (cmd == "set")
-            if (QWidget* f = QApplication::focusWidget())
+            if (QWidget* f = QApplication::focusWidget()) {
                 QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+                // An empty commit leaves a selection alone; a user empties a field with Delete.
+                if (Text(c, 2).empty()) QTest::keyClick(f, Qt::Key_Delete);
+            }
         Commit(Text(c, 2));
     } else if (cmd == "click") {
         if (!NeedArgs(c, 2)) return;
@@ -578,6 +582,13 @@ void Scenario::Execute(const Command& c) {
         QAbstractItemView* view = combo->view();
         view->setCurrentIndex(combo->model()->index(n, combo->modelColumn()));
         QTest::keyClick(view, Qt::Key_Return);
+        // The closed popup may leave the window inactive on the offscreen platform.
+        QApplication::processEvents();
+        if (QApplication::activeWindow() != window_.get()) {
+            window_->activateWindow();
+            if (!QTest::qWaitForWindowActive(window_.get()))
+                Fail("the window did not become active");
+        }
     } else if (cmd == "picker") {
         if (!NeedArgs(c, 3)) return;
         auto* picker = qobject_cast<zl::DatePicker*>(Control(Arg(c, 1)));
@@ -772,7 +783,7 @@ void Scenario::Expect(const Command& c) {
             Expected("line " + Arg(c, 2) + " selected", std::to_string(n));
         return;
     }
-    if (!NeedArgs(c, 4)) return;
+    if (!NeedArgs(c, what == "focus" ? 3 : 4)) return;
     int id = 0;
     QWidget* w = Control(Arg(c, 2), &id);
     if (!w) return;
