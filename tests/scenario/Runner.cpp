@@ -1,5 +1,6 @@
 // zorvel-scenario FILE...: runs each script against the real main window offscreen, in a fresh
 // program folder, with only the outside world scripted.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QAbstractItemView>
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTableView>
@@ -298,7 +300,7 @@ class Scenario {
     std::string file_;
     int line_ = 0;
     int failures_ = 0;
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/zorvel-profiles-XXXXXX")};
     fs::path base_;
     std::u16string baseText_;
     World world_;
@@ -678,9 +680,14 @@ void Scenario::Expect(const Command& c) {
     }
     // The program folder.
     if (what == "file" || what == "fileline" || what == "filelines" || what == "nofile" ||
-        what == "bytes") {
+        what == "bytes" || what == "folder") {
         if (!NeedArgs(c, 3)) return;
         const fs::path p = PathOf(Arg(c, 2));
+        if (what == "folder") {
+            std::error_code ec;
+            if (!fs::is_directory(p, ec)) Expected("a folder " + Show(Arg(c, 2)), "none");
+            return;
+        }
         if (what == "nofile") {
             std::error_code ec;
             if (fs::exists(p, ec)) Expected("nothing at " + Show(Arg(c, 2)), "something");
@@ -772,7 +779,7 @@ void Scenario::Expect(const Command& c) {
             Expected("line " + Arg(c, 2) + " selected", std::to_string(n));
         return;
     }
-    if (!NeedArgs(c, 4)) return;
+    if (!NeedArgs(c, what == "focus" ? 3 : 4)) return;
     int id = 0;
     QWidget* w = Control(Arg(c, 2), &id);
     if (!w) return;
