@@ -24,9 +24,12 @@ const DuplicateTexts& TextsOf(DuplicateCheck check) {
         u"隣行での同姓&住所重複はありませんでした。", u"----------------------------\n",
         u"連名統合可能性"};
     switch (check) {
-        case DuplicateCheck::Name: return kName;
-        case DuplicateCheck::Address: return kAddress;
-        case DuplicateCheck::Joint: break;
+        case DuplicateCheck::Name:
+            return kName;
+        case DuplicateCheck::Address:
+            return kAddress;
+        case DuplicateCheck::Joint:
+            break;
     }
     return kJoint;
 }
@@ -58,7 +61,8 @@ bool PairMatches(DuplicateCheck check, std::u16string_view lineA, std::u16string
         case DuplicateCheck::Address:
             return GetField(RosterField::Address, lineA).text ==
                    GetField(RosterField::Address, lineB).text;
-        case DuplicateCheck::Joint: break;
+        case DuplicateCheck::Joint:
+            break;
     }
     const std::u16string addressA = GetField(RosterField::Address, lineA).text;
     if (addressA != GetField(RosterField::Address, lineB).text) return false;
@@ -72,8 +76,12 @@ std::u16string ReportLine(DuplicateCheck check, std::u16string_view lineA,
                           std::u16string_view lineB) {
     std::u16string x;
     switch (check) {
-        case DuplicateCheck::Name: x = GetField(RosterField::Name, lineA).text; break;
-        case DuplicateCheck::Address: x = GetField(RosterField::Address, lineA).text; break;
+        case DuplicateCheck::Name:
+            x = GetField(RosterField::Name, lineA).text;
+            break;
+        case DuplicateCheck::Address:
+            x = GetField(RosterField::Address, lineA).text;
+            break;
         case DuplicateCheck::Joint:
             x = std::u16string(FamilyName(GetField(RosterField::Name, lineA).text));
             break;
@@ -92,8 +100,8 @@ int DuplicateStartLine(DuplicateCheck check, int count, int selected) {
     return check == DuplicateCheck::Joint ? selected : selected + 1;
 }
 
-DuplicateScan ScanPairs(DuplicateCheck check, const std::vector<std::u16string>& lines,
-                        int start, bool stopAtFirst, bool branchNumber) {
+DuplicateScan ScanPairs(DuplicateCheck check, const std::vector<std::u16string>& lines, int start,
+                        bool stopAtFirst, bool branchNumber) {
     DuplicateScan scan;
     const int n = static_cast<int>(lines.size());
     if (n < 2) return scan;

@@ -43,16 +43,16 @@ inline constexpr int kReportedPairs = 30;
 
 struct DuplicateScan {
     int count = 0;
-    int firstA = -1;              // upper line of the first pair found
-    int lastA = -1;               // upper line of the most recent pair found
-    std::u16string report;        // the lines of the first 30 pairs
-    std::u16string lastLine;      // the line of the most recent pair
+    int firstA = -1;          // upper line of the first pair found
+    int lastA = -1;           // upper line of the most recent pair found
+    std::u16string report;    // the lines of the first 30 pairs
+    std::u16string lastLine;  // the line of the most recent pair
 };
 
 // Visits the pairs from the start line to the end, then from the top up to the start line;
 // with stopAtFirst it ends at the first pair found.
-DuplicateScan ScanPairs(DuplicateCheck check, const std::vector<std::u16string>& lines,
-                        int start, bool stopAtFirst, bool branchNumber);
+DuplicateScan ScanPairs(DuplicateCheck check, const std::vector<std::u16string>& lines, int start,
+                        bool stopAtFirst, bool branchNumber);
 
 // The message after a scan: the nothing-found text, or the report with the separator and the
 // count (with the "　　|" lines and the most recent pair after 30 reported ones).

@@ -26,7 +26,6 @@ int SearchStartLine(int count, int selected);
 
 // The first matching line from the start line to the end, then from the top up to and
 // including the start line; -1 when no line matches.
-int FindNextMatch(const std::vector<std::u16string>& lines, int selected,
-                  const SearchWords& words);
+int FindNextMatch(const std::vector<std::u16string>& lines, int selected, const SearchWords& words);
 
 }  // namespace zl

@@ -13,7 +13,9 @@
 namespace zl {
 namespace {
 
-bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 const UChar* U(std::u16string_view s) { return reinterpret_cast<const UChar*>(s.data()); }
 
@@ -22,18 +24,30 @@ const UChar* U(std::u16string_view s) { return reinterpret_cast<const UChar*>(s.
 std::vector<RosterField> SortKeyFields(int item) {
     using F = RosterField;
     switch (item) {
-        case 0: return {F::Name};
-        case 1: return {F::Kana};
-        case 2: return {F::PostalCode, F::Address};
-        case 3: return {F::BirthDate};
-        case 4: return {F::Joint1};
-        case 5: return {F::Joint2};
-        case 6: return {F::Joint3};
-        case 7: return {F::Remark1};
-        case 8: return {F::Remark2};
-        case 9: return {F::Remark3};
-        case 10: return {F::Registered};
-        default: return {};
+        case 0:
+            return {F::Name};
+        case 1:
+            return {F::Kana};
+        case 2:
+            return {F::PostalCode, F::Address};
+        case 3:
+            return {F::BirthDate};
+        case 4:
+            return {F::Joint1};
+        case 5:
+            return {F::Joint2};
+        case 6:
+            return {F::Joint3};
+        case 7:
+            return {F::Remark1};
+        case 8:
+            return {F::Remark2};
+        case 9:
+            return {F::Remark3};
+        case 10:
+            return {F::Registered};
+        default:
+            return {};
     }
 }
 
