@@ -44,6 +44,8 @@ public:
     void OnSponsorLink();
 
     // --- Roster store (roster/) ---
+    // Paths from the executable's folder, and the store on them.
+    void InitPaths();
     void LoadRoster();
     void SaveRoster();
     bool WriteBackup();

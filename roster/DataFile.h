@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "roster/Paths.h"
 #include "roster/RosterList.h"
@@ -36,6 +37,9 @@ public:
     const std::filesystem::path& unreadableKeptAs() const { return unreadableKeptAs_; }
 
 private:
+    // Renames the unreadable data file to unreadableKeptAs; false when that fails.
+    bool KeepUnreadableFile();
+
     const Paths& paths_;
     std::string dataFileText_;
     bool unreadable_ = false;
