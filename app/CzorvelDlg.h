@@ -17,13 +17,13 @@
 namespace zl {
 
 class AboutBox {
-public:
+  public:
     virtual ~AboutBox() = default;
     virtual void Show() = 0;
 };
 
 class CzorvelDlg : public WindowEvents {
-public:
+  public:
     CzorvelDlg(Platform platform, AboutBox* about);
 
     RosterList& roster() { return roster_; }
@@ -74,6 +74,15 @@ public:
     void RecomputeTally();
     void OnBnClickedButtonReset();
     void OnBnClickedButtonSetCircleOne();
+    // --- Entry editing: helpers ---
+    // The change check before the form is replaced or the window closes: true when the caller
+    // may go on (nothing changed, or the answer was No); Yes runs Add or Update.
+    bool CheckFormChange();
+    // Reads the birthdate text into the picker; writes the age from the picker.
+    void ParseBirthText();
+    void ComputeAge();
+    // Opens or closes the input method of a control while "ImeControl" is on.
+    void SwitchInputMethod(int id, bool open);
 
     // --- List tools (tools/) ---
     void OnBnClickedButtonSearch();
@@ -101,6 +110,9 @@ public:
     // Entry form.
     std::u16string savedFormText;
     int previousSelection = 0;
+    // Entry editing: set while a leave handler's message box and the focus return after it run,
+    // so that the focus changes they cause start no leave or enter handler.
+    bool leaveHandlerBusy = false;
     // Enter key targets.
     bool searchBoxFocused = false;
     bool addButtonFocused = false;

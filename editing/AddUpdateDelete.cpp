@@ -1,9 +1,136 @@
+#include "app/ControlTable.h"
 #include "app/CzorvelDlg.h"
+#include "editing/FormAccess.h"
+#include "platform/TextUtil.h"
+#include "roster/RosterLine.h"
 
 namespace zl {
 
-void CzorvelDlg::OnBnClickedButtonAdd() {}
-void CzorvelDlg::OnBnClickedButtonRevise() {}
-void CzorvelDlg::OnBnClickedButtonDelete() {}
+namespace {
+
+constexpr std::u16string_view kTildeReplaced =
+    u"使用禁止文字『~』が使用されていましたので、全角『～』に置き換え登録致しました。";
+
+bool Confirmed(MessageBoxes& boxes, std::u16string_view text) {
+    return ShowMessage(boxes, text, BoxButtons::OkCancel) == BoxAnswer::Ok;
+}
+
+}  // namespace
+
+void CzorvelDlg::OnBnClickedButtonAdd() {
+    if (!ui.Text(id::kNo).empty() &&
+        !Confirmed(*p.boxes, u"呼び出されたデータです。\n更新でなく、追加しますか？"))
+        return;
+
+    int number = 1;
+    if (roster_.Count() > 0) {
+        const std::u16string& last = roster_.Line(roster_.Count() - 1);
+        number =
+            Atoi(std::u16string_view(last).substr(std::min<std::size_t>(3, last.size()), 4)) + 1;
+        if (number > 9999 &&
+            !Confirmed(*p.boxes, u"No.9999を超え、\nNo.が重複しますが追加しますか？"))
+            return;
+    }
+    std::u16string no4 = ZeroPad((number % 10000 + 10000) % 10000, 4);
+
+    DateTime now = p.clock->Now();
+    ui.SetPickerValue(id::kRegistered, now);
+    std::u16string registered = FormatDateTime(now);
+    if (settings.timeStampAdd)
+        ui.SetText(id::kRemark3, registered + u"[追加]　" + ui.Text(id::kRemark3));
+
+    int replaced = 0;
+    std::u16string line = BuildLine(no4, ReadForm(ui), registered, &replaced);
+    roster_.Append(line);
+    Log(u"CzorvelDlg::OnBnClickedButtonAdd() 追加: " + line);
+
+    ui.SetListSelection(id::kMainList, roster_.Count() - 1);
+    if (replaced != 0) ShowMessage(*p.boxes, kTildeReplaced);
+
+    // Ready for the next person: of the same household, or with everything empty.
+    if (ui.Text(id::kMap2) == u"Z地図") OnClearHouseNumber();
+    if (settings.onlyFirstName && !ui.Checked(id::kNameClearBox))
+        OnClearGivenName();
+    else
+        OnClearName();
+    if (settings.addressRemarks3) {
+        ui.SetText(id::kPostalCode, u"");
+        ui.SetText(id::kAddress, u"");
+        ui.SetText(id::kRemark3, u"");
+    }
+
+    ui.SetFocus(id::kKana);
+    RecomputeTally();
+    ui.SetListSelection(id::kMainList, -1);
+    EnableUpdateDelete();
+    SaveRoster();
+    ui.SetFocus(id::kKana);
+    savedFormText = FormText();
+}
+
+void CzorvelDlg::OnBnClickedButtonRevise() {
+    DateTime now = p.clock->Now();
+    int index = ui.ListSelection(id::kMainList);
+    if (index < 0 || index >= roster_.Count()) return;
+    std::u16string oldLine = roster_.Line(index);
+
+    if (ui.Text(id::kNo).empty()) {
+        if (!Confirmed(
+                *p.boxes,
+                u"登録済みデータに新規データを上書きしようとしていますが、\nよろしいですか？"))
+            return;
+        ui.SetPickerValue(id::kRegistered, now);
+    }
+    Log(u"CzorvelDlg::OnBnClickedButtonRevise() 更新前: " + oldLine);
+
+    int replaced = 0;
+    std::u16string line = oldLine.substr(0, 7);
+    line += u',';
+    line += BuildFields2To13(ReadForm(ui), &replaced);
+    line += u',';
+    line += FormatDateTime(ui.PickerValue(id::kRegistered).value_or(now));
+    if (settings.timeStampRev)
+        ui.SetText(id::kRemark3,
+                   FormatDateTime(p.clock->Now()) + u"[更新]　" + ui.Text(id::kRemark3));
+    line += u',';
+    line += BuildFields15To22(ReadForm(ui), &replaced);
+
+    roster_.Replace(index, line);
+    Log(u"CzorvelDlg::OnBnClickedButtonRevise() 更新後: " + line);
+
+    ui.SetListSelection(id::kMainList, index);
+    ui.SetFocus(id::kMainList);
+    if (replaced != 0) ShowMessage(*p.boxes, kTildeReplaced);
+
+    RecomputeTally();
+    EnableUpdateDelete();
+    SaveRoster();
+    savedFormText = FormText();
+    OnMainListSelectionChanged();
+}
+
+void CzorvelDlg::OnBnClickedButtonDelete() {
+    int index = ui.ListSelection(id::kMainList);
+    if (index < 0 || index >= roster_.Count()) {
+        ShowMessage(*p.boxes,
+                    u"リストボックスのラインがが未選択です。\nラインを選択してください。");
+        ui.SetFocus(id::kMainList);
+        return;
+    }
+    if (settings.deleteDialog && !Confirmed(*p.boxes, u"削除しますか？")) return;
+
+    Log(u"CzorvelDlg::OnBnClickedButtonDelete() 削除: " + roster_.Line(index));
+    roster_.Delete(index);
+
+    ClearForm();
+    EnableUpdateDelete();
+    SaveRoster();
+    RecomputeTally();
+    if (index > 0) {
+        ui.SetListSelection(id::kMainList, index - 1);
+        ui.SetFocus(id::kMainList);
+    }
+    savedFormText = FormText();
+}
 
 }  // namespace zl

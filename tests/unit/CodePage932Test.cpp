@@ -1,6 +1,6 @@
-#include "platform/CodePage932.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/CodePage932.h"
 
 namespace zl {
 namespace {
@@ -13,17 +13,17 @@ struct Cp932Case {
 // The Windows mapping of the characters that Shift_JIS variants disagree on.
 TEST(CodePage932, MapsTheWindowsWay) {
     const Cp932Case cases[] = {
-        {u"～", "\x81\x60"},       // U+FF5E full-width tilde
-        {u"―", "\x81\x5C"},       // U+2015
-        {u"－", "\x81\x7C"},       // U+FF0D
-        {u"‐", "\x81\x5D"},       // U+2010
-        {u"〜", "?"},              // U+301C wave dash has no code
-        {u"\u2212", "?"},          // minus sign has no code
-        {u"ｱ", "\xB1"},            // half-width katakana: one byte
-        {u"ア", "\x83\x41"},       // full-width: two
+        {u"～", "\x81\x60"},  // U+FF5E full-width tilde
+        {u"―", "\x81\x5C"},   // U+2015
+        {u"－", "\x81\x7C"},  // U+FF0D
+        {u"‐", "\x81\x5D"},   // U+2010
+        {u"〜", "?"},         // U+301C wave dash has no code
+        {u"\u2212", "?"},     // minus sign has no code
+        {u"ｱ", "\xB1"},       // half-width katakana: one byte
+        {u"ア", "\x83\x41"},  // full-width: two
         {u"山田,A~", "\x8E\x52\x93\x63,A~"},
-        {u"\U0001F600x", "?x"},    // a surrogate pair becomes one "?"
-        {u"①", "\x87\x40"},        // NEC special character
+        {u"\U0001F600x", "?x"},  // a surrogate pair becomes one "?"
+        {u"①", "\x87\x40"},      // NEC special character
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToCp932(c.text), c.bytes);
