@@ -1,1 +1,39 @@
-int main() { return 0; }
+// The process: the Qt application, the real outside world, the main window and its logic.
+#include <QApplication>
+
+#include "app/CzorvelDlg.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtServices.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorvel"));
+    QApplication::setFont(zl::DialogFont());
+    QApplication::setWindowIcon(zl::AppIcon());
+
+    zl::QtMainWindow window;
+    zl::QtMessageBoxes boxes(&window);
+    zl::QtClock clock;
+    zl::QtSystemInfo system;
+    zl::QtSaveDialog saveDialog(&window, QCoreApplication::applicationDirPath().toStdU16String());
+    zl::QtInputMethod inputMethod(&window);
+    zl::QtClipboard clipboard;
+    zl::QtShell shell;
+    zl::QtAboutBox about(&window);
+
+    zl::Platform platform;
+    platform.controls = &window;
+    platform.boxes = &boxes;
+    platform.saveDialog = &saveDialog;
+    platform.clock = &clock;
+    platform.system = &system;
+    platform.inputMethod = &inputMethod;
+    platform.clipboard = &clipboard;
+    platform.shell = &shell;
+
+    zl::CzorvelDlg dlg(platform, &about);
+    window.Attach(&dlg, &dlg.roster());
+    window.Start();
+    window.show();
+    return app.exec();
+}

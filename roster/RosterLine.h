@@ -34,7 +34,8 @@ struct FieldSlice {
     std::size_t start = 0;
     std::size_t length = 0;
 };
-// Field n (1 to 22) of a line; a field that a short line lacks is empty.
+// Field n (1 to 22) of a line; a field that a short line lacks is empty and starts at the end
+// of the line, so start and length can always be used to cut or replace it.
 FieldSlice GetField(int n, std::u16string_view line);
 inline FieldSlice GetField(RosterField f, std::u16string_view line) {
     return GetField(static_cast<int>(f), line);

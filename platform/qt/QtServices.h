@@ -1,0 +1,87 @@
+// The outside world on Qt and the system: message boxes, the save dialog, the clock, the
+// machine, the input method, the clipboard, the shell, and the about box.
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+#include <map>
+
+#include "app/CzorvelDlg.h"
+#include "platform/Services.h"
+
+namespace zl {
+
+class QtMainWindow;
+
+// Message box text with "\r\n", "\r" and "\n" each as one line break.
+QString BoxText(std::u16string_view text);
+
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    explicit QtMessageBoxes(QWidget* owner) : owner_(owner) {}
+    BoxAnswer Show(std::u16string_view text, BoxIcon icon, BoxButtons buttons) override;
+
+  private:
+    QWidget* owner_;
+};
+
+class QtSaveDialog : public SaveDialog {
+  public:
+    QtSaveDialog(QWidget* owner, std::u16string folder)
+        : owner_(owner), folder_(std::move(folder)) {}
+    std::optional<std::u16string> AskSavePath(const SaveRequest& request) override;
+
+  private:
+    QWidget* owner_;
+    std::u16string folder_;
+};
+
+class QtClock : public Clock {
+  public:
+    DateTime Now() override;
+};
+
+class QtSystemInfo : public SystemInfo {
+  public:
+    std::u16string ExecutablePath() override;
+    std::u16string ComputerName() override;
+};
+
+// Opening the input method sets no hints; closing it asks for latin input without prediction,
+// which input methods such as Mozc under IBus or Fcitx honour.
+class QtInputMethod : public InputMethod {
+  public:
+    explicit QtInputMethod(QtMainWindow* window) : window_(window) {}
+    void SetOpen(int id, bool open) override;
+
+  private:
+    QtMainWindow* window_;
+};
+
+class QtClipboard : public Clipboard {
+  public:
+    bool SetText(std::string_view bytes) override;
+    std::optional<std::string> GetText() override;
+};
+
+class QtShell : public Shell {
+  public:
+    int Open(std::u16string_view target) override;
+};
+
+// "バージョン情報 zorvel": the icon, the version line, one more line and OK.
+class CAboutDlg : public QDialog {
+  public:
+    explicit CAboutDlg(QWidget* parent);
+};
+
+class QtAboutBox : public AboutBox {
+  public:
+    explicit QtAboutBox(QWidget* owner) : owner_(owner) {}
+    void Show() override;
+
+  private:
+    QWidget* owner_;
+};
+
+}  // namespace zl
