@@ -1,5 +1,6 @@
 // zorvel-scenario FILE...: runs each script against the real main window offscreen, in a fresh
 // program folder, with only the outside world scripted.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QAbstractItemView>
