@@ -773,7 +773,7 @@ void Scenario::Expect(const Command& c) {
             Expected("line " + Arg(c, 2) + " selected", std::to_string(n));
         return;
     }
-    if (!NeedArgs(c, 4)) return;
+    if (!NeedArgs(c, what == "focus" ? 3 : 4)) return;
     int id = 0;
     QWidget* w = Control(Arg(c, 2), &id);
     if (!w) return;
