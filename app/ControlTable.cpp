@@ -25,7 +25,16 @@ const std::vector<ControlSpec>& ControlTable() {
         {1017, ControlKind::Edit, u"", 192, 214, 48, 12, kRightAligned, {}},
         {1023, ControlKind::Button, u"更新", 354, 180, 36, 24, 0, {}},
         {1027, ControlKind::Button, u"削除", 354, 210, 36, 18, 0, {}},
-        {1049, ControlKind::DropDown, u"", 393, 22, 30, 30, 0, {u"全月", u" 1月", u" 2月", u" 3月", u" 4月", u" 5月", u" 6月", u" 7月", u" 8月", u" 9月", u"10月", u"11月", u"12月", u"不明"}},
+        {1049,
+         ControlKind::DropDown,
+         u"",
+         393,
+         22,
+         30,
+         30,
+         0,
+         {u"全月", u" 1月", u" 2月", u" 3月", u" 4月", u" 5月", u" 6月", u" 7月", u" 8月", u" 9月",
+          u"10月", u"11月", u"12月", u"不明"}},
         {1041, ControlKind::Button, u"Excel Data出力", 312, 42, 60, 22, 0, {}},
         {1032, ControlKind::Button, u"CSV F出力", 378, 42, 42, 22, 0, {}},
         {1035, ControlKind::Button, u"同報メールCSVファイル出力", 486, 60, 126, 18, 0, {}},
@@ -36,7 +45,15 @@ const std::vector<ControlSpec>& ControlTable() {
         {1040, ControlKind::Button, u"名クリア", 222, 60, 60, 18, 0, {}},
         {1038, ControlKind::Button, u"〒住所クリア", 222, 84, 60, 18, 0, {}},
         {1039, ControlKind::Button, u"番地クリア", 222, 102, 60, 18, 0, {}},
-        {1055, ControlKind::DropDown, u"", 462, 186, 36, 30, 0, {u"名前", u"なまえ", u"〒住所", u"誕生日", u"登録日", u"------", u"住所略"}},
+        {1055,
+         ControlKind::DropDown,
+         u"",
+         462,
+         186,
+         36,
+         30,
+         0,
+         {u"名前", u"なまえ", u"〒住所", u"誕生日", u"登録日", u"------", u"住所略"}},
         {1054, ControlKind::Button, u"並び替え", 462, 204, 38, 18, 0, {}},
         {1010, ControlKind::DatePicker, u"", 91, 212, 60, 15, kDisabled, {}},
         {1021, ControlKind::ListBox, u"", 24, 233, 588, 108, 0, {}},
@@ -87,12 +104,17 @@ const std::vector<ControlSpec>& ControlTable() {
 
 const std::vector<StaticLabelSpec>& StaticLabels() {
     static const std::vector<StaticLabelSpec> labels = {
-        {u"【 名前 】", 20, 18},      {u"【 なまえ(ふりがな) 】", 21, 48},
-        {u"【 住所 】", 21, 80},      {u"【 電話番号 】", 20, 108},
+        {u"【 名前 】", 20, 18},
+        {u"【 なまえ(ふりがな) 】", 21, 48},
+        {u"【 住所 】", 21, 80},
+        {u"【 電話番号 】", 20, 108},
         {u"【 Eメール or ホームページ 】", 20, 136},
-        {u"【 誕生日 】", 20, 166},   {u"【 No.  / Total 】", 20, 202},
-        {u"【 登録日 】", 96, 202},   {u"〒", 83, 80},
-        {u"年齢", 192, 166},          {u"【 誕生月 】", 330, 24},
+        {u"【 誕生日 】", 20, 166},
+        {u"【 No.  / Total 】", 20, 202},
+        {u"【 登録日 】", 96, 202},
+        {u"〒", 83, 80},
+        {u"年齢", 192, 166},
+        {u"【 誕生月 】", 330, 24},
     };
     return labels;
 }
@@ -148,7 +170,10 @@ const std::vector<TooltipSpec>& Tooltips() {
         {1077, u"チェックで選挙人名簿転記入力モード"},
         {1076, u"チェックで追加ボタン押下時に姓名をクリア"},
         {1013, u"\"-\"入り8桁、または\"-\"無し7桁"},
-        {1005, u"無入力なら〒欄がコピーされるのでそのまま変換キー押下(PCの郵便番号辞書ON設定　ホームページは、httpを含めて入力　全角数字は半角数字、番地は\"-\"へ自動変換"},
+        {1005,
+         u"無入力なら〒欄がコピーされるのでそのまま変換キー押下("
+         u"PCの郵便番号辞書ON設定　ホームページは、httpを含めて入力　全角数字は半角数字、番地は\"-"
+         u"\"へ自動変換"},
     };
     return tips;
 }

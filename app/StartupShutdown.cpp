@@ -17,8 +17,7 @@ bool EnsureFolder(const std::filesystem::path& folder) {
 void CzorvelDlg::OnInitDialog() {
     // The controls, the about item, the icon and the tooltips come with the window itself.
     const std::u16string executable = p.system->ExecutablePath();
-    paths = Paths::FromExecutable(executable);
-    store.emplace(paths);
+    InitPaths();
 
     settings = ReadSettings(paths.settingsFile);
     if (settings.operationLog && !EnsureFolder(paths.logFolder))

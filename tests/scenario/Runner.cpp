@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTableView>
@@ -293,13 +294,14 @@ class Scenario {
     void SetMtime(const fs::path& p, const zl::DateTime& t);
     std::optional<std::string> ReadFile(const fs::path& p);
 
+    void EnsureActive();
     void GiveFocus(QWidget* w);
     void Commit(const std::u16string& text);
 
     std::string file_;
     int line_ = 0;
     int failures_ = 0;
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/zorvel-profiles-XXXXXX")};
     fs::path base_;
     std::u16string baseText_;
     World world_;
@@ -407,7 +409,17 @@ std::optional<std::string> Scenario::ReadFile(const fs::path& p) {
 
 // --- Input ---
 
+// Popups and the activation that follows them end asynchronously; input waits for the window
+// to be the active one again, as a user does.
+void Scenario::EnsureActive() {
+    if (!window_ || QApplication::activeWindow() == window_.get()) return;
+    window_->activateWindow();
+    QApplication::setActiveWindow(window_.get());
+    if (!QTest::qWaitForWindowActive(window_.get())) Fail("the window is not active");
+}
+
 void Scenario::GiveFocus(QWidget* w) {
+    EnsureActive();
     if (!w->isVisible() || !w->isEnabled()) {
         Fail("the control cannot take the focus (hidden or disabled)");
         return;
@@ -420,6 +432,12 @@ void Scenario::Commit(const std::u16string& text) {
     QWidget* target = QApplication::focusWidget();
     if (!target) {
         Fail("no control has the focus to type into");
+        return;
+    }
+    // An empty commit changes nothing; deleting the selection is what a user does instead.
+    if (text.empty()) {
+        if (auto* e = qobject_cast<QLineEdit*>(target); e && e->hasSelectedText())
+            QTest::keyClick(target, Qt::Key_Delete);
         return;
     }
     QInputMethodEvent event;
@@ -533,6 +551,7 @@ void Scenario::Execute(const Command& c) {
         QWidget* w = Control(Arg(c, 1));
         if (!w) return;
         if (!w->isVisible()) return Fail("control " + Arg(c, 1) + " is not visible");
+        EnsureActive();
         QPoint at = w->rect().center();
         if (qobject_cast<QCheckBox*>(w)) at = QPoint(6, w->height() / 2);
         if (qobject_cast<zl::LinkLabel*>(w))
@@ -540,6 +559,7 @@ void Scenario::Execute(const Command& c) {
         QTest::mouseClick(w, Qt::LeftButton, {}, at);
     } else if (cmd == "key") {
         if (!NeedArgs(c, 2) || !NeedWindow()) return;
+        EnsureActive();
         QWidget* f = QApplication::focusWidget();
         if (!f) f = window_.get();
         const std::string k = Arg(c, 1);
@@ -560,6 +580,7 @@ void Scenario::Execute(const Command& c) {
         if (n < 0 || n >= view->model()->rowCount())
             return Fail("no line " + Arg(c, 1) + " in the main list");
         const QModelIndex index = view->model()->index(n, 0);
+        EnsureActive();
         view->scrollTo(index);
         const QRect r = view->visualRect(index);
         const QPoint at(std::min(r.left() + 20, view->viewport()->width() - 1), r.center().y());
@@ -579,6 +600,7 @@ void Scenario::Execute(const Command& c) {
         QAbstractItemView* view = combo->view();
         view->setCurrentIndex(combo->model()->index(n, combo->modelColumn()));
         QTest::keyClick(view, Qt::Key_Return);
+        EnsureActive();
     } else if (cmd == "picker") {
         if (!NeedArgs(c, 3)) return;
         auto* picker = qobject_cast<zl::DatePicker*>(Control(Arg(c, 1)));
@@ -604,6 +626,7 @@ void Scenario::Execute(const Command& c) {
         cal->setSelectedDate(QDate(t.year, t.month, t.day));
         if (auto* table = cal->findChild<QTableView*>()) QTest::keyClick(table, Qt::Key_Return);
         if (cal->window()->isVisible()) cal->window()->hide();
+        EnsureActive();
     } else if (cmd == "clipboard") {
         if (NeedArgs(c, 2)) world_.clipboard = zl::ToCp932(Text(c, 1));
     } else if (cmd == "answer") {
@@ -679,9 +702,14 @@ void Scenario::Expect(const Command& c) {
     }
     // The program folder.
     if (what == "file" || what == "fileline" || what == "filelines" || what == "nofile" ||
-        what == "bytes") {
+        what == "bytes" || what == "folder") {
         if (!NeedArgs(c, 3)) return;
         const fs::path p = PathOf(Arg(c, 2));
+        if (what == "folder") {
+            std::error_code ec;
+            if (!fs::is_directory(p, ec)) Expected("a folder " + Show(Arg(c, 2)), "none");
+            return;
+        }
         if (what == "nofile") {
             std::error_code ec;
             if (fs::exists(p, ec)) Expected("nothing at " + Show(Arg(c, 2)), "something");
