@@ -123,7 +123,9 @@ void MainListView::currentChanged(const QModelIndex& current, const QModelIndex&
 
 void DropDown::hidePopup() {
     QComboBox::hidePopup();
-    emit closedUp();
+    // A picked item becomes current only after the popup is hidden; the close-up handler must
+    // see it, so the notification follows once the pick is done.
+    QMetaObject::invokeMethod(this, [this] { emit closedUp(); }, Qt::QueuedConnection);
 }
 
 // --- DatePicker ---
