@@ -125,7 +125,8 @@ void DropDown::hidePopup() {
     QComboBox::hidePopup();
     // A picked item becomes current only after the popup is hidden; the close-up handler must
     // see it, so the notification follows once the pick is done.
-    QMetaObject::invokeMethod(this, [this] { emit closedUp(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit closedUp(); }, Qt::QueuedConnection);
 }
 
 // --- DatePicker ---
