@@ -846,8 +846,12 @@ void Scenario::Expect(const Command& c) {
         return;
     }
     if (what == "ime") {
-        if (!YesNo(v, b)) return;
         auto it = world_.ime.find(id);
+        if (v == "none") {  // no switch was ever made for the control
+            if (it != world_.ime.end()) Expected("no ime switch", it->second ? "on" : "off");
+            return;
+        }
+        if (!YesNo(v, b)) return;
         if (it == world_.ime.end()) return Expected(std::string("ime ") + v, "no switch");
         if (it->second != b) Expected(std::string("ime ") + v, it->second ? "on" : "off");
         return;
