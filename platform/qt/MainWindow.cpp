@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 
 #include "app/ControlTable.h"
 
@@ -464,19 +465,37 @@ void QtMainWindow::SettleFocus() {
 }
 
 bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
-    if (!o->isWidgetType()) return false;
-    auto* w = static_cast<QWidget*>(o);
-    switch (e->type()) {
-        case QEvent::FocusIn: {
-            if (w->window() != this) break;
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-            // Returning from a message box or a drop-down list is no move of the focus.
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-            SettleFocus();
-            break;
+    const QEvent::Type type = e->type();
+    if (o == this && type == QEvent::WindowBlocked) {
+        boxDuringPress_ = true;  // a message box (or other modal window) is opening
+        return false;
+    }
+    if (o == this && type == QEvent::WindowUnblocked) {
+        // The owner is active again when its box closes, whether or not a window manager
+        // hands the activation back.
+        activateWindow();
+        return false;
+    }
+    if (!o->isWidgetType()) {
+        // The native window sees a press before any control does, and before the press gives
+        // the focus: a new click starts here.
+        if (o == windowHandle() &&
+            (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+            boxDuringPress_ = false;
+            swallowRelease_ = false;
         }
+        return false;
+    }
+    auto* w = static_cast<QWidget*>(o);
+    switch (type) {
+        case QEvent::FocusIn:
+            // Also on returning from a message box or a drop-down list: mostly the focus is
+            // where it was, but a press into the inactive window moves it without a report.
+            if (w->window() == this) SettleFocus();
+            break;
         case QEvent::KeyPress: {
             if (w->window() != this || !events_) break;
+            SettleFocus();  // a key in the inactive window may follow an unreported move
             const int key = static_cast<QKeyEvent*>(e)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
                 return events_->PreTranslateKey(Key::Enter);
@@ -486,12 +505,20 @@ bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             if (w->window() != this) break;
-            // The press has given the focus already. When a leave handler moved it elsewhere,
-            // the click is lost, as it is on the platform the program was written for.
+            // The press has given the focus already; in an inactive window it did so without
+            // a focus event, so the move is reported now. When a leave handler moved the focus
+            // elsewhere, or showed a message box, the click is lost, as it is on the platform
+            // the program was written for: the box took the mouse, the control never gets
+            // the button-up.
+            SettleFocus();
             const int target = IdOf(w);
             QWidget* cw = Widget(target);
-            if (target && cw && (cw->focusPolicy() & Qt::ClickFocus) && FocusedId() != target) {
-                swallowRelease_ = true;
+            const bool moved =
+                target && cw && (cw->focusPolicy() & Qt::ClickFocus) && FocusedId() != target;
+            if (moved || boxDuringPress_) {
+                boxDuringPress_ = false;
+                // The button may have come up while the box was open; then no release follows.
+                swallowRelease_ = QApplication::mouseButtons() != Qt::NoButton;
                 return true;
             }
             break;

@@ -188,6 +188,7 @@ class QtMainWindow : public QWidget, public Controls {
     bool settling_ = false;
     bool closed_ = false;
     bool swallowRelease_ = false;
+    bool boxDuringPress_ = false;  // a modal window opened since the last press began
 };
 
 // The dialog font: "ＭＳ ゴシック" 12 point where installed, else IPAGothic.
