@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QWindow>
+#include <utility>
 
 #include "app/ControlTable.h"
 
@@ -465,34 +466,33 @@ void QtMainWindow::SettleFocus() {
 }
 
 bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
-    const QEvent::Type type = e->type();
-    if (o == this && type == QEvent::WindowBlocked) {
-        boxDuringPress_ = true;  // a message box (or other modal window) is opening
+    if (o == this && e->type() == QEvent::WindowBlocked) {
+        ++boxesOpened_;  // a message box (or another modal window) opens over the window
         return false;
     }
-    if (o == this && type == QEvent::WindowUnblocked) {
+    if (o == this && e->type() == QEvent::WindowUnblocked) {
         // The owner is active again when its box closes, whether or not a window manager
         // hands the activation back.
         activateWindow();
         return false;
     }
-    if (!o->isWidgetType()) {
-        // The native window sees a press before any control does, and before the press gives
-        // the focus: a new click starts here.
-        if (o == windowHandle() &&
-            (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
-            boxDuringPress_ = false;
-            swallowRelease_ = false;
-        }
-        return false;
-    }
+    if (!o->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(o);
-    switch (type) {
-        case QEvent::FocusIn:
+    switch (e->type()) {
+        case QEvent::FocusIn: {
             // Also on returning from a message box or a drop-down list: mostly the focus is
             // where it was, but a press into the inactive window moves it without a report.
-            if (w->window() == this) SettleFocus();
+            if (w->window() != this) break;
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+                SettleFocus();
+                break;
+            }
+            // A press gives the focus before the control sees the press.
+            const int before = boxesOpened_;
+            SettleFocus();
+            boxOnPressFocus_ = boxesOpened_ != before;
             break;
+        }
         case QEvent::KeyPress: {
             if (w->window() != this || !events_) break;
             SettleFocus();  // a key in the inactive window may follow an unreported move
@@ -505,18 +505,20 @@ bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             if (w->window() != this) break;
+            swallowRelease_ = false;
             // The press has given the focus already; in an inactive window it did so without
             // a focus event, so the move is reported now. When a leave handler moved the focus
             // elsewhere, or showed a message box, the click is lost, as it is on the platform
             // the program was written for: the box took the mouse, the control never gets
             // the button-up.
+            const int before = boxesOpened_;
             SettleFocus();
+            const bool box = std::exchange(boxOnPressFocus_, false) || boxesOpened_ != before;
             const int target = IdOf(w);
             QWidget* cw = Widget(target);
             const bool moved =
                 target && cw && (cw->focusPolicy() & Qt::ClickFocus) && FocusedId() != target;
-            if (moved || boxDuringPress_) {
-                boxDuringPress_ = false;
+            if (moved || box) {
                 // The button may have come up while the box was open; then no release follows.
                 swallowRelease_ = QApplication::mouseButtons() != Qt::NoButton;
                 return true;
