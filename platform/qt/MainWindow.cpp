@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
+#include <utility>
 
 #include "app/ControlTable.h"
 
@@ -464,19 +466,36 @@ void QtMainWindow::SettleFocus() {
 }
 
 bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
+    if (o == this && e->type() == QEvent::WindowBlocked) {
+        ++boxesOpened_;  // a message box (or another modal window) opens over the window
+        return false;
+    }
+    if (o == this && e->type() == QEvent::WindowUnblocked) {
+        // The owner is active again when its box closes, whether or not a window manager
+        // hands the activation back.
+        activateWindow();
+        return false;
+    }
     if (!o->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(o);
     switch (e->type()) {
         case QEvent::FocusIn: {
+            // Also on returning from a message box or a drop-down list: mostly the focus is
+            // where it was, but a press into the inactive window moves it without a report.
             if (w->window() != this) break;
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-            // Returning from a message box or a drop-down list is no move of the focus.
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+                SettleFocus();
+                break;
+            }
+            // A press gives the focus before the control sees the press.
+            const int before = boxesOpened_;
             SettleFocus();
+            boxOnPressFocus_ = boxesOpened_ != before;
             break;
         }
         case QEvent::KeyPress: {
             if (w->window() != this || !events_) break;
+            SettleFocus();  // a key in the inactive window may follow an unreported move
             const int key = static_cast<QKeyEvent*>(e)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
                 return events_->PreTranslateKey(Key::Enter);
@@ -486,12 +505,22 @@ bool QtMainWindow::eventFilter(QObject* o, QEvent* e) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             if (w->window() != this) break;
-            // The press has given the focus already. When a leave handler moved it elsewhere,
-            // the click is lost, as it is on the platform the program was written for.
+            swallowRelease_ = false;
+            // The press has given the focus already; in an inactive window it did so without
+            // a focus event, so the move is reported now. When a leave handler moved the focus
+            // elsewhere, or showed a message box, the click is lost, as it is on the platform
+            // the program was written for: the box took the mouse, the control never gets
+            // the button-up.
+            const int before = boxesOpened_;
+            SettleFocus();
+            const bool box = std::exchange(boxOnPressFocus_, false) || boxesOpened_ != before;
             const int target = IdOf(w);
             QWidget* cw = Widget(target);
-            if (target && cw && (cw->focusPolicy() & Qt::ClickFocus) && FocusedId() != target) {
-                swallowRelease_ = true;
+            const bool moved =
+                target && cw && (cw->focusPolicy() & Qt::ClickFocus) && FocusedId() != target;
+            if (moved || box) {
+                // The button may have come up while the box was open; then no release follows.
+                swallowRelease_ = QApplication::mouseButtons() != Qt::NoButton;
                 return true;
             }
             break;

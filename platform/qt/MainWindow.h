@@ -188,6 +188,8 @@ class QtMainWindow : public QWidget, public Controls {
     bool settling_ = false;
     bool closed_ = false;
     bool swallowRelease_ = false;
+    int boxesOpened_ = 0;           // modal windows opened over this one so far
+    bool boxOnPressFocus_ = false;  // the focus change of the current press opened one
 };
 
 // The dialog font: "ＭＳ ゴシック" 12 point where installed, else IPAGothic.

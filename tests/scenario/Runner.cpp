@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDialog>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "Script.h"
 #include "app/ControlTable.h"
@@ -150,11 +152,19 @@ struct World {
 };
 
 class ScriptedBoxes : public zl::MessageBoxes {
-public:
+  public:
     explicit ScriptedBoxes(World& w) : w_(w) {}
     zl::BoxAnswer Show(std::u16string_view text, zl::BoxIcon icon,
                        zl::BoxButtons buttons) override {
         w_.shown.push_back({std::u16string(text), icon, buttons});
+        // A box is a modal window over its owner while it is open: the owner is blocked and
+        // unblocked again, as with a real box.
+        if (owner) {
+            QDialog shade(owner);
+            shade.setWindowModality(Qt::ApplicationModal);
+            shade.show();
+            shade.hide();
+        }
         if (buttons == zl::BoxButtons::Ok) return zl::BoxAnswer::Ok;
         const zl::BoxAnswer fallback =
             buttons == zl::BoxButtons::YesNo ? zl::BoxAnswer::No : zl::BoxAnswer::Cancel;
@@ -172,12 +182,14 @@ public:
         return a;
     }
 
-private:
+    QWidget* owner = nullptr;
+
+  private:
     World& w_;
 };
 
 class ScriptedSaveDialog : public zl::SaveDialog {
-public:
+  public:
     explicit ScriptedSaveDialog(World& w) : w_(w) {}
     std::optional<std::u16string> AskSavePath(const zl::SaveRequest& request) override {
         w_.saveRequests.push_back(request);
@@ -191,12 +203,12 @@ public:
         return a;
     }
 
-private:
+  private:
     World& w_;
 };
 
 class ScriptedClock : public zl::Clock {
-public:
+  public:
     explicit ScriptedClock(World& w) : w_(w) {}
     zl::DateTime Now() override {
         // Files written since the last reading carry the scripted time, so that day rules
@@ -205,36 +217,36 @@ public:
         return w_.now;
     }
 
-private:
+  private:
     World& w_;
 };
 
 class ScriptedSystem : public zl::SystemInfo {
-public:
+  public:
     explicit ScriptedSystem(World& w) : w_(w) {}
     std::u16string ExecutablePath() override { return w_.executable; }
     std::u16string ComputerName() override { return w_.computer; }
 
-private:
+  private:
     World& w_;
 };
 
 // Records the last switch per control and applies it to the widget as the real one does.
 class RecordingInputMethod : public zl::InputMethod {
-public:
+  public:
     RecordingInputMethod(World& w, zl::InputMethod& real) : w_(w), real_(real) {}
     void SetOpen(int id, bool open) override {
         w_.ime[id] = open;
         real_.SetOpen(id, open);
     }
 
-private:
+  private:
     World& w_;
     zl::InputMethod& real_;
 };
 
 class MemoryClipboard : public zl::Clipboard {
-public:
+  public:
     explicit MemoryClipboard(World& w) : w_(w) {}
     bool SetText(std::string_view bytes) override {
         w_.clipboard = std::string(bytes);
@@ -242,31 +254,31 @@ public:
     }
     std::optional<std::string> GetText() override { return w_.clipboard; }
 
-private:
+  private:
     World& w_;
 };
 
 class RecordingShell : public zl::Shell {
-public:
+  public:
     explicit RecordingShell(World& w) : w_(w) {}
     int Open(std::u16string_view target) override {
         w_.shellTargets.emplace_back(target);
         return 42;
     }
 
-private:
+  private:
     World& w_;
 };
 
 class NoAboutBox : public zl::AboutBox {
-public:
+  public:
     void Show() override {}
 };
 
 // --- One scenario ---
 
 class Scenario {
-public:
+  public:
     explicit Scenario(std::string file) : file_(std::move(file)) {}
     ~Scenario() {
         window_.reset();
@@ -275,7 +287,7 @@ public:
 
     bool Run(const scenario::Script& script);
 
-private:
+  private:
     void Execute(const Command& c);
     void Expect(const Command& c);
     void Fail(const std::string& what);
@@ -315,6 +327,8 @@ private:
     std::unique_ptr<zl::QtInputMethod> realIme_;
     std::unique_ptr<RecordingInputMethod> ime_;
     std::unique_ptr<zl::QtMainWindow> window_;
+    std::unique_ptr<QWidget> other_;  // another program's window, for "deactivate"
+    bool inactive_ = false;           // the next click comes while another window is active
     std::unique_ptr<zl::CzorvelDlg> dlg_;
     std::map<fs::path, std::pair<fs::file_time_type, std::uintmax_t>> stamps_;
 };
@@ -520,6 +534,7 @@ void Scenario::Execute(const Command& c) {
         ime_ = std::make_unique<RecordingInputMethod>(world_, *realIme_);
         zl::Platform platform;
         platform.controls = window_.get();
+        boxes_.owner = window_.get();
         platform.boxes = &boxes_;
         platform.saveDialog = &saveDialog_;
         platform.clock = &clock_;
@@ -546,12 +561,26 @@ void Scenario::Execute(const Command& c) {
             if (QWidget* f = QApplication::focusWidget())
                 QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
         Commit(Text(c, 2));
+    } else if (cmd == "deactivate") {
+        // Another program comes to the front; the next click or selection reaches the
+        // window before it is active again, as a click through to an inactive window does.
+        if (!NeedWindow()) return;
+        if (!other_) {
+            other_ = std::make_unique<QWidget>();
+            other_->setWindowTitle(QStringLiteral("other program"));
+            other_->resize(100, 50);
+        }
+        other_->show();
+        other_->activateWindow();
+        QApplication::setActiveWindow(other_.get());
+        if (!QTest::qWaitForWindowActive(other_.get())) Fail("the other window is not active");
+        inactive_ = true;
     } else if (cmd == "click") {
         if (!NeedArgs(c, 2)) return;
         QWidget* w = Control(Arg(c, 1));
         if (!w) return;
         if (!w->isVisible()) return Fail("control " + Arg(c, 1) + " is not visible");
-        EnsureActive();
+        if (!std::exchange(inactive_, false)) EnsureActive();
         QPoint at = w->rect().center();
         if (qobject_cast<QCheckBox*>(w)) at = QPoint(6, w->height() / 2);
         if (qobject_cast<zl::LinkLabel*>(w))
@@ -580,7 +609,7 @@ void Scenario::Execute(const Command& c) {
         if (n < 0 || n >= view->model()->rowCount())
             return Fail("no line " + Arg(c, 1) + " in the main list");
         const QModelIndex index = view->model()->index(n, 0);
-        EnsureActive();
+        if (!std::exchange(inactive_, false)) EnsureActive();
         view->scrollTo(index);
         const QRect r = view->visualRect(index);
         const QPoint at(std::min(r.left() + 20, view->viewport()->width() - 1), r.center().y());
