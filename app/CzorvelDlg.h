@@ -17,13 +17,13 @@
 namespace zl {
 
 class AboutBox {
-  public:
+public:
     virtual ~AboutBox() = default;
     virtual void Show() = 0;
 };
 
 class CzorvelDlg : public WindowEvents {
-  public:
+public:
     CzorvelDlg(Platform platform, AboutBox* about);
 
     RosterList& roster() { return roster_; }

@@ -9,7 +9,7 @@ const std::u16string_view kDefaultSponsor = u"https://www.soumu.go.jp/";
 namespace {
 
 class Reader {
-  public:
+public:
     explicit Reader(const std::filesystem::path& file) : file_(file) {}
 
     std::u16string Text(std::u16string_view section, std::u16string_view key,
@@ -27,7 +27,7 @@ class Reader {
         return Text(section, key, fallback) != u"OFF";
     }
 
-  private:
+private:
     const std::filesystem::path& file_;
 };
 

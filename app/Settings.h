@@ -13,7 +13,7 @@ struct Settings {
     bool transcriptionModeDisplay = false;  // false: box 1077 hidden and cleared
     bool timeStampAdd = false, timeStampRev = false;
     bool nameClear = false;
-    bool onlyFirstName = false;             // false: box 1076 hidden and cleared
+    bool onlyFirstName = false;  // false: box 1076 hidden and cleared
     bool addressRemarks3 = false;
     bool selectChangeMap = false, selectChangeUrl = false;
     bool doubleClickMap = false, doubleClickUrl = false;

@@ -34,8 +34,8 @@ std::string ToCp932(std::u16string_view text) {
     ucnv_resetFromUnicode(conv);
     std::string out(text.size() * 2 + 8, '\0');
     UErrorCode err = U_ZERO_ERROR;
-    int32_t n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()),
-                                text.data(), static_cast<int32_t>(text.size()), &err);
+    int32_t n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), text.data(),
+                                static_cast<int32_t>(text.size()), &err);
     if (err == U_BUFFER_OVERFLOW_ERROR) {
         out.resize(n + 1);
         err = U_ZERO_ERROR;
@@ -54,9 +54,9 @@ std::u16string FromCp932(std::string_view bytes) {
     ucnv_resetToUnicode(conv);
     std::u16string out(bytes.size() + 8, u'\0');
     UErrorCode err = U_ZERO_ERROR;
-    int32_t n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()),
-                              static_cast<int32_t>(out.size()), bytes.data(),
-                              static_cast<int32_t>(bytes.size()), &err);
+    int32_t n =
+        ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
+                      bytes.data(), static_cast<int32_t>(bytes.size()), &err);
     if (err == U_BUFFER_OVERFLOW_ERROR) {
         out.resize(n + 1);
         err = U_ZERO_ERROR;

@@ -43,8 +43,8 @@ public:
     virtual void SetTooltip(int id, std::u16string_view text) = 0;
 
     // List boxes (the main list shows the roster list; its lines are not set through here).
-    virtual int ListSelection(int id) const = 0;              // -1: none
-    virtual void SetListSelection(int id, int index) = 0;     // -1 removes it; no notification
+    virtual int ListSelection(int id) const = 0;           // -1: none
+    virtual void SetListSelection(int id, int index) = 0;  // -1 removes it; no notification
     virtual int ListTopIndex(int id) const = 0;
     virtual void SetListTopIndex(int id, int index) = 0;
 
@@ -52,8 +52,8 @@ public:
     virtual int ComboCount(int id) const = 0;
     virtual std::u16string ComboItem(int id, int index) const = 0;
     virtual void ComboInsert(int id, int index, std::u16string_view text) = 0;
-    virtual int ComboSelection(int id) const = 0;             // -1: none
-    virtual void SetComboSelection(int id, int index) = 0;    // no notification
+    virtual int ComboSelection(int id) const = 0;           // -1: none
+    virtual void SetComboSelection(int id, int index) = 0;  // no notification
 
     // Date pickers; nullopt is the no-date state. Setting a date gives no notification.
     virtual std::optional<DateTime> PickerValue(int id) const = 0;

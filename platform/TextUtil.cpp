@@ -9,9 +9,8 @@ std::u16string FromUtf8(std::string_view text) {
     std::u16string out(text.size() + 1, u'\0');
     int32_t n = 0;
     UErrorCode err = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
-                         &n, text.data(), static_cast<int32_t>(text.size()), 0xFFFD, nullptr,
-                         &err);
+    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()), &n,
+                         text.data(), static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &err);
     if (U_FAILURE(err)) return {};
     out.resize(n);
     return out;
@@ -30,9 +29,7 @@ std::string ToUtf8(std::u16string_view text) {
     return out;
 }
 
-bool IsSpace(char16_t c) {
-    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u3000';
-}
+bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u3000'; }
 
 int Atoi(std::u16string_view text) {
     std::size_t i = 0;

@@ -9,9 +9,9 @@ enum class UiEvent {
     DoubleClicked,     // list box
     FocusIn,
     FocusOut,
-    DateChanged,       // date picker changed by the user
-    CalendarClosed,    // date picker's drop-down calendar closed
-    DropDownClosed,    // drop-down list closed up
+    DateChanged,     // date picker changed by the user
+    CalendarClosed,  // date picker's drop-down calendar closed
+    DropDownClosed,  // drop-down list closed up
 };
 
 enum class Key { Enter, Escape };

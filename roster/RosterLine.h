@@ -13,9 +13,28 @@ namespace zl {
 
 // Field positions, counted from 1 in file order.
 enum class RosterField : int {
-    No = 1, Name, Kana, PostalCode, Address, Phone, MailOrUrl, BirthText, BirthDate, NoPhone,
-    NoMail, NoFlyer, NoPostcard, Registered, Expectation, Votes, Remark1, Remark2, Remark3,
-    Joint1, Joint2, Joint3
+    No = 1,
+    Name,
+    Kana,
+    PostalCode,
+    Address,
+    Phone,
+    MailOrUrl,
+    BirthText,
+    BirthDate,
+    NoPhone,
+    NoMail,
+    NoFlyer,
+    NoPostcard,
+    Registered,
+    Expectation,
+    Votes,
+    Remark1,
+    Remark2,
+    Remark3,
+    Joint1,
+    Joint2,
+    Joint3
 };
 inline constexpr int kFieldCount = 22;
 

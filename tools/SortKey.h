@@ -37,7 +37,7 @@ std::u16string SortKeyString(std::u16string_view line, const std::vector<RosterF
 // The Japanese collation of the sort: letter case and width ignored (secondary strength), spaces
 // ordered before every other character.
 class SortCollator {
-  public:
+public:
     SortCollator();
     ~SortCollator();
     SortCollator(const SortCollator&) = delete;
@@ -48,7 +48,7 @@ class SortCollator {
     // The collation sort key; comparing two keys bytewise gives the order of Compare.
     void AppendSortKey(std::u16string_view text, std::string& out) const;
 
-  private:
+private:
     UCollator* coll_ = nullptr;
 };
 

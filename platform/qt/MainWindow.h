@@ -21,7 +21,7 @@ namespace zl {
 // The roster list as the main list's model: one row per line, shown unchanged.
 class RosterModel : public QAbstractListModel, public RosterListObserver {
     Q_OBJECT
-  public:
+public:
     RosterModel(RosterList& list, QSize itemSize, QObject* parent);
     ~RosterModel() override;
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -32,7 +32,7 @@ class RosterModel : public QAbstractListModel, public RosterListObserver {
     void LineRemoved(int index) override;
     void LineChanged(int index) override;
 
-  private:
+private:
     RosterList& list_;
     QSize itemSize_;
 };
@@ -41,27 +41,27 @@ class RosterModel : public QAbstractListModel, public RosterListObserver {
 // selected, as the list box does.
 class MainListView : public QListView {
     Q_OBJECT
-  public:
+public:
     using QListView::QListView;
     bool programmatic = false;  // set while the program changes the selection
-  signals:
+signals:
     void userSelectionChanged();
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
-  private:
+private:
     bool inMousePress_ = false;
 };
 
 // A drop-down list that reports when its list closes up.
 class DropDown : public QComboBox {
     Q_OBJECT
-  public:
+public:
     using QComboBox::QComboBox;
     void hidePopup() override;
-  signals:
+signals:
     void closedUp();
 };
 
@@ -69,21 +69,21 @@ class DropDown : public QComboBox {
 // a check box in front that stands for the no-date state.
 class DatePicker : public QWidget {
     Q_OBJECT
-  public:
+public:
     DatePicker(bool withNoDate, QWidget* parent);
     std::optional<DateTime> Value() const;
     void SetValue(std::optional<DateTime> value);  // no notification
     QCheckBox* box() const { return box_; }
     QDateTimeEdit* edit() const { return edit_; }
     QString Text() const;
-  signals:
+signals:
     void userChanged();
     void calendarClosed();
 
-  protected:
+protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
-  private:
+private:
     void UpdateLook();
     QCheckBox* box_ = nullptr;
     QDateTimeEdit* edit_ = nullptr;
@@ -94,19 +94,19 @@ class DatePicker : public QWidget {
 // The hyperlink control: underlined text with a hand cursor, drawn as visited once clicked.
 class LinkLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit LinkLabel(QWidget* parent);
     void SetLinkText(const QString& text);
     QString LinkText() const { return text_; }
     void MarkVisited();
-  signals:
+signals:
     void clicked();
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-  private:
+private:
     void Render();
     QString text_;
     bool visited_ = false;
@@ -115,7 +115,7 @@ class LinkLabel : public QLabel {
 
 class QtMainWindow : public QWidget, public Controls {
     Q_OBJECT
-  public:
+public:
     explicit QtMainWindow(QWidget* parent = nullptr);
     ~QtMainWindow() override;
 
@@ -162,12 +162,12 @@ class QtMainWindow : public QWidget, public Controls {
     void SetProgressRange(int id, int low, int high) override;
     void SetProgressPos(int id, int pos) override;
 
-  protected:
+protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-  private:
+private:
     void Build();
     QRect MapDialogRect(int x, int y, int w, int h) const;
     void Register(int id, QWidget* w);

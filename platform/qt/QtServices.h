@@ -17,32 +17,32 @@ class QtMainWindow;
 QString BoxText(std::u16string_view text);
 
 class QtMessageBoxes : public MessageBoxes {
-  public:
+public:
     explicit QtMessageBoxes(QWidget* owner) : owner_(owner) {}
     BoxAnswer Show(std::u16string_view text, BoxIcon icon, BoxButtons buttons) override;
 
-  private:
+private:
     QWidget* owner_;
 };
 
 class QtSaveDialog : public SaveDialog {
-  public:
+public:
     QtSaveDialog(QWidget* owner, std::u16string folder)
         : owner_(owner), folder_(std::move(folder)) {}
     std::optional<std::u16string> AskSavePath(const SaveRequest& request) override;
 
-  private:
+private:
     QWidget* owner_;
     std::u16string folder_;
 };
 
 class QtClock : public Clock {
-  public:
+public:
     DateTime Now() override;
 };
 
 class QtSystemInfo : public SystemInfo {
-  public:
+public:
     std::u16string ExecutablePath() override;
     std::u16string ComputerName() override;
 };
@@ -50,37 +50,37 @@ class QtSystemInfo : public SystemInfo {
 // Opening the input method sets no hints; closing it asks for latin input without prediction,
 // which input methods such as Mozc under IBus or Fcitx honour.
 class QtInputMethod : public InputMethod {
-  public:
+public:
     explicit QtInputMethod(QtMainWindow* window) : window_(window) {}
     void SetOpen(int id, bool open) override;
 
-  private:
+private:
     QtMainWindow* window_;
 };
 
 class QtClipboard : public Clipboard {
-  public:
+public:
     bool SetText(std::string_view bytes) override;
     std::optional<std::string> GetText() override;
 };
 
 class QtShell : public Shell {
-  public:
+public:
     int Open(std::u16string_view target) override;
 };
 
 // "バージョン情報 zorvel": the icon, the version line, one more line and OK.
 class CAboutDlg : public QDialog {
-  public:
+public:
     explicit CAboutDlg(QWidget* parent);
 };
 
 class QtAboutBox : public AboutBox {
-  public:
+public:
     explicit QtAboutBox(QWidget* owner) : owner_(owner) {}
     void Show() override;
 
-  private:
+private:
     QWidget* owner_;
 };
 

@@ -152,7 +152,7 @@ struct World {
 };
 
 class ScriptedBoxes : public zl::MessageBoxes {
-  public:
+public:
     explicit ScriptedBoxes(World& w) : w_(w) {}
     zl::BoxAnswer Show(std::u16string_view text, zl::BoxIcon icon,
                        zl::BoxButtons buttons) override {
@@ -184,12 +184,12 @@ class ScriptedBoxes : public zl::MessageBoxes {
 
     QWidget* owner = nullptr;
 
-  private:
+private:
     World& w_;
 };
 
 class ScriptedSaveDialog : public zl::SaveDialog {
-  public:
+public:
     explicit ScriptedSaveDialog(World& w) : w_(w) {}
     std::optional<std::u16string> AskSavePath(const zl::SaveRequest& request) override {
         w_.saveRequests.push_back(request);
@@ -203,12 +203,12 @@ class ScriptedSaveDialog : public zl::SaveDialog {
         return a;
     }
 
-  private:
+private:
     World& w_;
 };
 
 class ScriptedClock : public zl::Clock {
-  public:
+public:
     explicit ScriptedClock(World& w) : w_(w) {}
     zl::DateTime Now() override {
         // Files written since the last reading carry the scripted time, so that day rules
@@ -217,36 +217,36 @@ class ScriptedClock : public zl::Clock {
         return w_.now;
     }
 
-  private:
+private:
     World& w_;
 };
 
 class ScriptedSystem : public zl::SystemInfo {
-  public:
+public:
     explicit ScriptedSystem(World& w) : w_(w) {}
     std::u16string ExecutablePath() override { return w_.executable; }
     std::u16string ComputerName() override { return w_.computer; }
 
-  private:
+private:
     World& w_;
 };
 
 // Records the last switch per control and applies it to the widget as the real one does.
 class RecordingInputMethod : public zl::InputMethod {
-  public:
+public:
     RecordingInputMethod(World& w, zl::InputMethod& real) : w_(w), real_(real) {}
     void SetOpen(int id, bool open) override {
         w_.ime[id] = open;
         real_.SetOpen(id, open);
     }
 
-  private:
+private:
     World& w_;
     zl::InputMethod& real_;
 };
 
 class MemoryClipboard : public zl::Clipboard {
-  public:
+public:
     explicit MemoryClipboard(World& w) : w_(w) {}
     bool SetText(std::string_view bytes) override {
         w_.clipboard = std::string(bytes);
@@ -254,31 +254,31 @@ class MemoryClipboard : public zl::Clipboard {
     }
     std::optional<std::string> GetText() override { return w_.clipboard; }
 
-  private:
+private:
     World& w_;
 };
 
 class RecordingShell : public zl::Shell {
-  public:
+public:
     explicit RecordingShell(World& w) : w_(w) {}
     int Open(std::u16string_view target) override {
         w_.shellTargets.emplace_back(target);
         return 42;
     }
 
-  private:
+private:
     World& w_;
 };
 
 class NoAboutBox : public zl::AboutBox {
-  public:
+public:
     void Show() override {}
 };
 
 // --- One scenario ---
 
 class Scenario {
-  public:
+public:
     explicit Scenario(std::string file) : file_(std::move(file)) {}
     ~Scenario() {
         window_.reset();
@@ -287,7 +287,7 @@ class Scenario {
 
     bool Run(const scenario::Script& script);
 
-  private:
+private:
     void Execute(const Command& c);
     void Expect(const Command& c);
     void Fail(const std::string& what);
