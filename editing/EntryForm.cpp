@@ -46,13 +46,7 @@ void CzorvelDlg::OnMainListSelectionChanged() {
     LoadedEntry e = ReadLine(roster_.Line(index));
     const EntryValues& v = e.values;
     ui.SetText(id::kNo, e.no);
-    ui.SetText(id::kName, v.name);
-    ui.SetText(id::kKana, v.kana);
-    ui.SetText(id::kPostalCode, v.postalCode);
-    ui.SetText(id::kAddress, v.address);
-    ui.SetText(id::kPhone, v.phone);
-    ui.SetText(id::kMailOrUrl, v.mailOrUrl);
-    ui.SetText(id::kBirthText, v.birthText);
+    ShowFormTexts(ui, v);
     switch (e.birthDate.kind) {
         case ReadDate::Kind::None:
             ui.SetPickerValue(id::kBirthDate, now);
@@ -73,13 +67,6 @@ void CzorvelDlg::OnMainListSelectionChanged() {
     if (registered.kind == ReadDate::Kind::Date)
         ui.SetPickerValue(id::kRegistered, registered.value);
     ui.SetComboSelection(id::kExpectation, e.expectationIndex);
-    ui.SetText(id::kVotes, v.votes);
-    ui.SetText(id::kRemark1, v.remark1);
-    ui.SetText(id::kRemark2, v.remark2);
-    ui.SetText(id::kRemark3, v.remark3);
-    ui.SetText(id::kJoint1, v.joint1);
-    ui.SetText(id::kJoint2, v.joint2);
-    ui.SetText(id::kJoint3, v.joint3);
 
     EnableUpdateDelete();
     for (int field :
@@ -105,7 +92,8 @@ void CzorvelDlg::EnableUpdateDelete() {
 namespace {
 
 // What the whole-form clear and the four partial clears reset alike: the birthdate picker and
-// age, the flags, the No, the registration time, the expectation, the votes and two remarks.
+// age, the flags, the No, the registration time, the expectation, the votes, two remarks and
+// the captions of the map and mail buttons.
 void ResetEntryState(Controls& ui, const DateTime& now) {
     ui.SetPickerValue(id::kBirthDate, now);
     ui.SetPickerValue(id::kBirthDate, std::nullopt);
@@ -118,9 +106,6 @@ void ResetEntryState(Controls& ui, const DateTime& now) {
     ui.SetText(id::kVotes, u"");
     ui.SetText(id::kRemark1, u"");
     ui.SetText(id::kRemark2, u"");
-}
-
-void ResetCaptions(Controls& ui) {
     ui.SetText(id::kMap1, u"G地図");
     ui.SetText(id::kMail, u"メール");
 }
@@ -138,7 +123,6 @@ void CzorvelDlg::ClearForm() {
     ui.SetText(id::kRemark3, u"");
     for (int link : {id::kRemark1Link, id::kRemark2Link, id::kRemark3Link})
         ui.SetVisible(link, false);
-    ResetCaptions(ui);
     ui.SetFocus(id::kKana);
     ui.SetListSelection(id::kMainList, -1);
     EnableUpdateDelete();
@@ -149,7 +133,6 @@ void CzorvelDlg::OnClearName() {
     ResetEntryState(ui, p.clock->Now());
     ClearTexts(ui, {id::kName, id::kKana, id::kJoint1, id::kJoint2, id::kJoint3, id::kPhone,
                     id::kMailOrUrl, id::kBirthText});
-    ResetCaptions(ui);
     ui.SetListSelection(id::kMainList, -1);
     EnableUpdateDelete();
     ui.SetFocus(id::kPostalCode);
@@ -161,7 +144,6 @@ void CzorvelDlg::OnClearAddress() {
     ClearTexts(ui, {id::kPostalCode, id::kAddress, id::kPhone, id::kMailOrUrl, id::kBirthText});
     ui.SetVisible(id::kRemark1Link, false);
     ui.SetVisible(id::kRemark2Link, false);
-    ResetCaptions(ui);
     ui.SetListSelection(id::kMainList, -1);
     EnableUpdateDelete();
     ui.SetFocus(id::kPostalCode);
@@ -172,7 +154,6 @@ void CzorvelDlg::OnClearHouseNumber() {
     std::u16string address = CutHouseNumber(ui.Text(id::kAddress));
     ui.SetText(id::kAddress, address);
     ClearTexts(ui, {id::kPhone, id::kMailOrUrl, id::kBirthText});
-    ResetCaptions(ui);
     ui.SetListSelection(id::kMainList, -1);
     EnableUpdateDelete();
     ui.SetFocus(id::kAddress);
@@ -185,7 +166,6 @@ void CzorvelDlg::OnClearGivenName() {
     ui.SetText(id::kName, CutGivenName(ui.Text(id::kName)));
     ClearTexts(ui,
                {id::kJoint1, id::kJoint2, id::kJoint3, id::kPhone, id::kMailOrUrl, id::kBirthText});
-    ResetCaptions(ui);
     ui.SetListSelection(id::kMainList, -1);
     EnableUpdateDelete();
     ui.SetFocus(id::kKana);

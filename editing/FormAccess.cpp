@@ -3,16 +3,35 @@
 #include "app/ControlTable.h"
 
 namespace zl {
+namespace {
+
+// The edits of the form and the value each one shows.
+struct TextField {
+    int id;
+    std::u16string EntryValues::*value;
+};
+constexpr TextField kTextFields[] = {
+    {id::kName, &EntryValues::name},
+    {id::kKana, &EntryValues::kana},
+    {id::kPostalCode, &EntryValues::postalCode},
+    {id::kAddress, &EntryValues::address},
+    {id::kPhone, &EntryValues::phone},
+    {id::kMailOrUrl, &EntryValues::mailOrUrl},
+    {id::kBirthText, &EntryValues::birthText},
+    {id::kVotes, &EntryValues::votes},
+    {id::kRemark1, &EntryValues::remark1},
+    {id::kRemark2, &EntryValues::remark2},
+    {id::kRemark3, &EntryValues::remark3},
+    {id::kJoint1, &EntryValues::joint1},
+    {id::kJoint2, &EntryValues::joint2},
+    {id::kJoint3, &EntryValues::joint3},
+};
+
+}  // namespace
 
 EntryValues ReadForm(const Controls& ui) {
     EntryValues v;
-    v.name = ui.Text(id::kName);
-    v.kana = ui.Text(id::kKana);
-    v.postalCode = ui.Text(id::kPostalCode);
-    v.address = ui.Text(id::kAddress);
-    v.phone = ui.Text(id::kPhone);
-    v.mailOrUrl = ui.Text(id::kMailOrUrl);
-    v.birthText = ui.Text(id::kBirthText);
+    for (const TextField& f : kTextFields) v.*f.value = ui.Text(f.id);
     v.birthDate = ui.PickerValue(id::kBirthDate);
     v.noPhone = ui.Checked(id::kNoPhone);
     v.noMail = ui.Checked(id::kNoMail);
@@ -20,14 +39,11 @@ EntryValues ReadForm(const Controls& ui) {
     v.noPostcard = ui.Checked(id::kNoPostcard);
     int item = ui.ComboSelection(id::kExpectation);
     v.expectation = item < 0 ? std::u16string() : ui.ComboItem(id::kExpectation, item);
-    v.votes = ui.Text(id::kVotes);
-    v.remark1 = ui.Text(id::kRemark1);
-    v.remark2 = ui.Text(id::kRemark2);
-    v.remark3 = ui.Text(id::kRemark3);
-    v.joint1 = ui.Text(id::kJoint1);
-    v.joint2 = ui.Text(id::kJoint2);
-    v.joint3 = ui.Text(id::kJoint3);
     return v;
+}
+
+void ShowFormTexts(Controls& ui, const EntryValues& v) {
+    for (const TextField& f : kTextFields) ui.SetText(f.id, v.*f.value);
 }
 
 }  // namespace zl
