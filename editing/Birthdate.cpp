@@ -49,9 +49,7 @@ std::optional<DateTime> ParseBirthDate(std::u16string_view cleaned) {
     for (std::u16string_view sep : {u",", u"/", u"／", u"・", u"、", u"，"})
         s = ReplaceAll(s, sep, u".");
     s = ReplaceAll(s, u"元", u"1");
-    for (char16_t& c : s) {
-        if (c >= u'０' && c <= u'９') c = static_cast<char16_t>(u'0' + (c - u'０'));
-    }
+    s = AsciiDigits(s);
     constexpr std::u16string_view kFull = u"ＭＴＳＨＲ", kLower = u"mtshr", kUpper = u"MTSHR";
     for (char16_t& c : s) {
         if (auto f = kFull.find(c); f != kFull.npos) c = kUpper[f];

@@ -29,13 +29,6 @@ std::u16string LinkKind(std::u16string_view text) {
     return {};
 }
 
-std::u16string AsciiDigits(std::u16string_view text) {
-    std::u16string s(text);
-    for (char16_t& c : s)
-        if (c >= u'０' && c <= u'９') c = static_cast<char16_t>(u'0' + (c - u'０'));
-    return s;
-}
-
 std::u16string NormalisePostalCode(std::u16string_view text) {
     std::u16string s = AsciiPunctuation(text, true);
     s = ReplaceAll(ReplaceAll(s, kWideSpace, u""), u" ", u"");

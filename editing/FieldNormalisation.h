@@ -4,13 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/TextUtil.h"
+
 namespace zl {
 
 // "H P" for a text containing "http", else "File" for one containing "file", else empty.
 std::u16string LinkKind(std::u16string_view text);
-
-// Full-width digits "０" to "９" made ASCII.
-std::u16string AsciiDigits(std::u16string_view text);
 
 // Dashes, brackets and the list separators made ASCII, full-width digits made ASCII, spaces
 // removed, a hyphen put into seven characters, trimmed and cut to eight characters.

@@ -112,4 +112,11 @@ bool Contains(std::u16string_view text, std::u16string_view part) {
     return text.find(part) != text.npos;
 }
 
+std::u16string AsciiDigits(std::u16string_view text) {
+    std::u16string s(text);
+    for (char16_t& c : s)
+        if (c >= u'０' && c <= u'９') c = static_cast<char16_t>(u'0' + (c - u'０'));
+    return s;
+}
+
 }  // namespace zl

@@ -37,4 +37,7 @@ std::u16string ToU16(int value);
 
 bool Contains(std::u16string_view text, std::u16string_view part);
 
+// Full-width digits "０" to "９" replaced by ASCII digits.
+std::u16string AsciiDigits(std::u16string_view text);
+
 }  // namespace zl

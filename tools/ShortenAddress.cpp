@@ -21,8 +21,7 @@ std::u16string ShortenAddress(std::u16string_view address) {
     s = ReplaceAll(s, u"（", u"(");
     s = ReplaceAll(s, u"）", u")");
     for (std::u16string_view sep : {u"・", u"、", u"，"}) s = ReplaceAll(s, sep, u"-");
-    for (char16_t& c : s)
-        if (c >= u'０' && c <= u'９') c = static_cast<char16_t>(u'0' + (c - u'０'));
+    s = AsciiDigits(s);
     s = DashFor(s, u"番地");
     s = DashFor(s, u"番");
     constexpr std::u16string_view kKanjiDigits = u"一二三四五六七八九";
