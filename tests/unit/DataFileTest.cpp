@@ -14,6 +14,7 @@
 #include "platform/TextUtil.h"
 #include "roster/DataFile.h"
 #include "roster/RosterLine.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zl {
 namespace {
@@ -22,24 +23,16 @@ namespace fs = std::filesystem;
 
 const std::string kHeaderBytes = ToCp932(kDataFileHeader) + "\r\n";
 
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string Bytes(const fs::path& path) { return ReadWholeFile(path).value_or("<missing>"); }
 
 // A program folder of its own in the temporary folder, with the data and backup folders.
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "zorvel-store-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
+        dir = temp.path();
         paths = Paths::FromExecutable(PathText(dir / "zorvel"));
         fs::create_directories(paths.backupFolder);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // Files in the data folder other than Data.csv (left-over temporary files).
     std::vector<std::string> OtherDataFiles() const {
@@ -51,6 +44,7 @@ protected:
         return names;
     }
 
+    TempFolder temp{"zorvel-store"};
     fs::path dir;
     Paths paths;
 };

@@ -11,6 +11,7 @@
 #include "app/OperationLog.h"
 #include "platform/FileSystem.h"
 #include "platform/TextUtil.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zl {
 namespace {
@@ -52,14 +53,11 @@ void SetModified(const fs::path& path, const DateTime& local) {
 class OperationLogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "zorvel-log-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
+        dir = temp.path();
         folder = dir / "log";
         fs::create_directory(folder);
         log.Configure(true, folder);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void Write(std::u16string_view text) {
         log.SetText(text);
@@ -69,6 +67,7 @@ protected:
         return ReadWholeFile(folder / name).value_or("<missing>");
     }
 
+    TempFolder temp{"zorvel-log"};
     fs::path dir, folder;
     ScriptedClock clock;
     OperationLog log{clock};

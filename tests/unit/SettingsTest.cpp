@@ -8,6 +8,7 @@
 #include "platform/CodePage932.h"
 #include "platform/FileSystem.h"
 #include "platform/TextUtil.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zl {
 namespace {
@@ -17,19 +18,14 @@ namespace fs = std::filesystem;
 class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "zorvel-ini-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
+        dir = temp.path();
         ini = dir / "zorvel.ini";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    void WriteIni(std::string_view bytes) {
-        std::ofstream out(ini, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    void WriteIni(std::string_view bytes) { WriteBytes(ini, bytes); }
     std::string IniBytes() const { return ReadWholeFile(ini).value_or("<missing>"); }
 
+    TempFolder temp{"zorvel-ini"};
     fs::path dir, ini;
 };
 
