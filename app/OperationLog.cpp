@@ -18,10 +18,7 @@ void OperationLog::WriteLogLine() {
     std::snprintf(name, sizeof name, "Oplog_%02d.txt", now.day);
     const std::filesystem::path path = folder_ / name;
 
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d ", now.year, now.month,
-                  now.day, now.hour, now.minute, now.second);
-    const std::string line = ToCrLf(std::string(stamp) + logText + "\n");
+    const std::string line = ToCrLf(ToCp932(FormatDateTime(now) + u" ") + logText + "\n");
 
     // A file last written on another date holds an earlier month's day: it starts afresh.
     const std::optional<DateTime> modified = FileModifiedLocal(path);
