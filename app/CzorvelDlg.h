@@ -92,10 +92,20 @@ public:
     void OnBnClickedButtonAddressDuplicates();
     void OnBnClickedButtonJointMerge();
 
-    // --- Links (links/) ---
+    // --- Exports (export/) ---
+    // CSV exports.
+
+    // Spreadsheet exports.
+
+    // --- Links and clipboard (links/) ---
     // Opens a web address, mailto text or file; logs "ShellExecute ret = %d %s".
     int OpenLink(std::u16string_view target, bool cutBeforeScheme = true);
     void OnMainListDoubleClicked();
+    // External links.
+
+    // Mail to everyone.
+
+    // Clipboard transfer.
 
     // State shared by the subsystems.
     Platform p;

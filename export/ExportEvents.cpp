@@ -1,0 +1,16 @@
+// The exports' rows of the window's event table.
+#include "app/ControlTable.h"
+#include "app/CzorvelDlg.h"
+#include "app/EventTable.h"
+
+namespace zl {
+
+const EventBindings& ExportEventBindings() {
+    static const EventBindings rows = {
+        // CSV exports
+        // Spreadsheet exports
+    };
+    return rows;
+}
+
+}  // namespace zl
