@@ -1,155 +1,39 @@
-// Timings of the list operations on a roster of 100,000 realistic entries: sort, a search that
-// finds nothing, loading and saving the data file.
+// Timings on a generated roster (100,000 entries unless told otherwise): every registered
+// section, or only those named.
 //
-//   ./build/bench/zorvel_bench [entries]
-#include <unistd.h>
+//   ./build/bench/zorvel_bench [entries] [section...]
+#include "Bench.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <random>
 #include <string>
-#include <vector>
 
-#include "platform/TextUtil.h"
-#include "roster/DataFile.h"
-#include "roster/Paths.h"
-#include "roster/RosterLine.h"
-#include "roster/RosterList.h"
-#include "tools/Search.h"
-#include "tools/SortKey.h"
+namespace bench {
 
-namespace {
-
-using namespace zl;
-
-struct Person {
-    std::u16string_view kanji, kana;
-};
-
-constexpr Person kFamilies[] = {
-    {u"佐藤", u"さとう"},   {u"鈴木", u"すずき"},   {u"高橋", u"たかはし"},
-    {u"田中", u"たなか"},   {u"伊藤", u"いとう"},   {u"渡辺", u"わたなべ"},
-    {u"山本", u"やまもと"}, {u"中村", u"なかむら"}, {u"小林", u"こばやし"},
-    {u"加藤", u"かとう"},   {u"吉田", u"よしだ"},   {u"山田", u"やまだ"},
-    {u"佐々木", u"ささき"}, {u"山口", u"やまぐち"}, {u"松本", u"まつもと"},
-    {u"井上", u"いのうえ"}, {u"木村", u"きむら"},   {u"林", u"はやし"},
-    {u"斎藤", u"さいとう"}, {u"清水", u"しみず"},   {u"山崎", u"やまざき"},
-    {u"森", u"もり"},       {u"池田", u"いけだ"},   {u"橋本", u"はしもと"},
-    {u"阿部", u"あべ"},     {u"石川", u"いしかわ"}, {u"長谷川", u"はせがわ"},
-    {u"近藤", u"こんどう"}, {u"岡田", u"おかだ"},   {u"後藤", u"ごとう"},
-};
-constexpr Person kGiven[] = {
-    {u"太郎", u"たろう"},   {u"花子", u"はなこ"}, {u"一郎", u"いちろう"}, {u"美咲", u"みさき"},
-    {u"健太", u"けんた"},   {u"陽菜", u"ひな"},   {u"大輔", u"だいすけ"}, {u"さくら", u"さくら"},
-    {u"翔太", u"しょうた"}, {u"結衣", u"ゆい"},   {u"拓也", u"たくや"},   {u"由美子", u"ゆみこ"},
-    {u"誠", u"まこと"},     {u"恵子", u"けいこ"}, {u"浩二", u"こうじ"},   {u"直樹", u"なおき"},
-    {u"明美", u"あけみ"},   {u"和夫", u"かずお"}, {u"優子", u"ゆうこ"},   {u"修", u"おさむ"},
-};
-constexpr std::u16string_view kTowns[] = {
-    u"東京都千代田区丸の内",     u"東京都世田谷区桜新町",     u"神奈川県横浜市中区山下町",
-    u"大阪府大阪市北区梅田",     u"愛知県名古屋市中村区名駅", u"福岡県福岡市博多区博多駅前",
-    u"北海道札幌市中央区大通西", u"京都府京都市左京区下鴨",   u"埼玉県さいたま市浦和区高砂",
-    u"千葉県千葉市美浜区幸町",
-};
-constexpr std::u16string_view kDigits[] = {u"一", u"二", u"三", u"四", u"五",
-                                           u"六", u"七", u"八", u"九"};
-
-std::u16string Num(std::mt19937& rng, int lo, int hi) {
-    return ToU16(std::uniform_int_distribution<int>(lo, hi)(rng));
+std::map<std::string, Section>& Sections() {
+    static std::map<std::string, Section> sections;
+    return sections;
 }
 
-std::vector<std::u16string> MakeRoster(int count) {
-    std::mt19937 rng(20240501);
-    auto pick = [&rng](auto& table) -> decltype(auto) {
-        return table[std::uniform_int_distribution<std::size_t>(0, std::size(table) - 1)(rng)];
-    };
-    std::vector<std::u16string> lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const Person& f = pick(kFamilies);
-        const Person& g = pick(kGiven);
-        EntryValues v;
-        v.name = std::u16string(f.kanji) + u"　" + std::u16string(g.kanji);
-        v.kana = std::u16string(f.kana) + u"　" + std::u16string(g.kana);
-        v.postalCode = Num(rng, 100, 999) + u"-" +
-                       ZeroPad(std::uniform_int_distribution<int>(0, 9999)(rng), 4);
-        v.address = std::u16string(pick(kTowns)) + std::u16string(pick(kDigits)) + u"丁目" +
-                    Num(rng, 1, 30) + u"番地" + Num(rng, 1, 20) + u"号";
-        if (i % 7 == 0) v.address += u" コーポ" + Num(rng, 101, 505) + u"号室";
-        v.phone = u"0" + Num(rng, 3, 99) + u"-" + Num(rng, 100, 9999) + u"-" + Num(rng, 1000, 9999);
-        if (i % 3 == 0) v.mailOrUrl = u"user" + ToU16(i) + u"@example.jp";
-        const int year = std::uniform_int_distribution<int>(1930, 2005)(rng);
-        const int month = std::uniform_int_distribution<int>(1, 12)(rng);
-        const int day = std::uniform_int_distribution<int>(1, 28)(rng);
-        v.birthText = u"S" + ToU16(year - 1925) + u"." + ToU16(month) + u"." + ToU16(day);
-        v.birthDate = DateTime{year, month, day, 0, 0, 0};
-        v.noFlyer = i % 5 == 0;
-        v.expectation = i % 4 == 0 ? u"○" : i % 4 == 1 ? u"△" : u"不明";
-        v.votes = Num(rng, 1, 4);
-        v.remark1 = i % 2 == 0 ? u"後援会" : u"";
-        v.remark3 = u"2024/04/01 09:00:00[追加]　";
-        if (i % 6 == 0) v.joint1 = std::u16string(pick(kGiven).kanji);
-        const std::u16string registered = u"2024/04/" + ZeroPad(1 + i % 28, 2) + u" " +
-                                          ZeroPad(i % 24, 2) + u":" + ZeroPad(i % 60, 2) + u":00";
-        lines.push_back(BuildLine(ZeroPad((i + 1) % 10000, 4), v, registered, nullptr));
-    }
-    return lines;
-}
-
-template <class F>
-double Millis(F&& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-}  // namespace
+}  // namespace bench
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const std::vector<std::u16string> lines = MakeRoster(count);
+    const std::vector<std::u16string> lines = bench::MakeRoster(count);
     std::size_t chars = 0;
     for (const auto& l : lines) chars += l.size();
     std::printf("roster: %d entries, %.1f characters per line\n", count,
                 static_cast<double>(chars) / count);
-
-    std::vector<std::u16string> sorted;
-    std::printf("sort by 名前:           %8.1f ms\n",
-                Millis([&] { sorted = SortRosterLines(lines, 0); }));
-    std::printf("sort by 〒住所:         %8.1f ms\n",
-                Millis([&] { sorted = SortRosterLines(lines, 2); }));
-    std::printf("sort by 登録日:         %8.1f ms\n",
-                Millis([&] { sorted = SortRosterLines(lines, 10); }));
-
-    int found = 0;
-    const SearchWords none = ParseSearchText(u"該当なし&存在しない");
-    std::printf("search, no match:       %8.1f ms\n",
-                Millis([&] { found = FindNextMatch(lines, count / 2, none); }));
-    const SearchWords one = ParseSearchText(u"存在しない語");
-    std::printf("search, one word:       %8.1f ms\n",
-                Millis([&] { found += FindNextMatch(lines, -1, one); }));
-
-    const std::filesystem::path base =
-        std::filesystem::temp_directory_path() / ("zorvel_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(base / "data" / "backup");
-    const Paths paths = Paths::FromExecutable(FromUtf8((base / "zorvel").string()));
-    RosterList list;
-    list.Assign(sorted);
-    RosterStore store(paths);
-    bool saved = false;
-    std::printf("SaveRoster (write):     %8.1f ms\n", Millis([&] { saved = store.Save(list); }));
-    RosterList loaded;
-    RosterStore reader(paths);
-    LoadStatus status = LoadStatus::Missing;
-    std::printf("LoadRoster (read):      %8.1f ms\n",
-                Millis([&] { status = reader.Load(loaded); }));
-    std::printf(
-        "data file: %.1f MB, %s, %d lines read back%s\n",
-        static_cast<double>(std::filesystem::file_size(paths.dataFile)) / 1e6,
-        saved ? "saved" : "NOT SAVED", loaded.Count(),
-        status == LoadStatus::Loaded && loaded.Lines() == sorted ? ", identical" : ", DIFFERENT");
-    std::filesystem::remove_all(base);
-    return found == -2 && saved && loaded.Count() == count ? 0 : 1;
+    bool ok = true;
+    for (const auto& [name, section] : bench::Sections()) {
+        bool wanted = argc <= 2;
+        for (int i = 2; i < argc; ++i) wanted = wanted || name == argv[i];
+        if (!wanted) continue;
+        std::printf("--- %s\n", name.c_str());
+        if (!section(lines)) {
+            std::printf("%s: WRONG RESULT\n", name.c_str());
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
 }

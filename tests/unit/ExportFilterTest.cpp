@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/BirthMonthFilter.h"
+#include "export/HeaderCaptions.h"
 
 namespace zl {
 namespace {
@@ -22,10 +23,10 @@ TEST(BirthMonthFilter, EntryTestReadsTheMonthOfBirthDate) {
         const char16_t* selector;
         bool matches;
     } cases[] = {
-        {u"1975/01/05", u" 1月", true},   {u"1975/10/01", u" 1月", false},
-        {u"1975/11/01", u" 1月", false},  {u"1975/10/01", u"10月", true},
-        {u"    /  /  ", u"不明", true},   {u"1975/01/05", u"不明", false},
-        {u"    /  /  ", u" 5月", false},  {u"    /  /  ", u"全月", true},
+        {u"1975/01/05", u" 1月", true},  {u"1975/10/01", u" 1月", false},
+        {u"1975/11/01", u" 1月", false}, {u"1975/10/01", u"10月", true},
+        {u"    /  /  ", u"不明", true},  {u"1975/01/05", u"不明", false},
+        {u"    /  /  ", u" 5月", false}, {u"    /  /  ", u"全月", true},
         {u"1975/12/31", u"12月", true},
     };
     for (const Case& c : cases) {
@@ -39,6 +40,15 @@ TEST(BirthMonthFilter, ShortLinesMatchOnlyEveryMonth) {
     EXPECT_FALSE(BirthMonthMatches(u"No.0001,山田", BirthMonthKey(u" 1月")));
     EXPECT_FALSE(BirthMonthMatches(u"No.0001,,,,,,,,1975/", BirthMonthKey(u" 1月")));
     EXPECT_TRUE(BirthMonthMatches(u"", BirthMonthKey(u"全月")));
+}
+
+// Every occurrence of each decoration goes, also inside the configured value.
+TEST(HeaderCaptions, DecorationsRemoved) {
+    EXPECT_EQ(StripCaption(u"【 期待度 本人含む人数 】", true), u"本人含む人数");
+    EXPECT_EQ(StripCaption(u"【 期待度 期待度 a 】", true), u"a");
+    EXPECT_EQ(StripCaption(u"【 期待度 備考 】", false), u"期待度 備考");
+    EXPECT_EQ(StripCaption(u"【 a~b,c 】", false), u"a~b,c");
+    EXPECT_EQ(StripCaption(u"【 【 x 】 】", false), u"x");
 }
 
 }  // namespace
