@@ -144,10 +144,10 @@ void Scenario::Execute(const Command& c) {
         view->scrollTo(index);
         const QRect r = view->visualRect(index);
         const QPoint at(std::min(r.left() + 20, view->viewport()->width() - 1), r.center().y());
-        if (cmd == "select")
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        else
-            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        // A double-click comes as a press and a release, then the second press as the
+        // double-click event and its release, as the window system delivers it.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        if (cmd == "dblclick") QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     } else if (cmd == "choose") {
         if (!NeedArgs(c, 3)) return;
         auto* combo = qobject_cast<QComboBox*>(Control(Arg(c, 1)));
