@@ -10,10 +10,11 @@ bool IsHex(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// Characters that stand in a URL as they are: the unreserved and the reserved ones.
+// Characters that stand in a URL as they are: the unreserved and the reserved ones but "'",
+// which command lines take for a quote.
 bool Kept(unsigned char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
-    return std::string_view("-._~:/?[]@!$&'()*+,;=").find(static_cast<char>(c)) !=
+    return std::string_view("-._~:/?[]@!$&()*+,;=").find(static_cast<char>(c)) !=
            std::string_view::npos;
 }
 
