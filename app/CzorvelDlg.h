@@ -108,9 +108,9 @@ public:
     int OpenLink(std::u16string_view target, bool cutBeforeScheme = true);
     void OnMainListDoubleClicked();
     // External links.
-    void OnBnClickedButtonMap();                // 1042, first map
-    void OnBnClickedButtonMap2();               // 1063, second map or the address's link
-    void OnBnClickedButtonMail();               // 1044, mail to the person or the link
+    void OnBnClickedButtonMap();                 // 1042, first map
+    void OnBnClickedButtonMap2();                // 1063, second map or the address's link
+    void OnBnClickedButtonMail();                // 1044, mail to the person or the link
     void OnBnClickedButtonRemarkLink(int link);  // 1070 to 1072
     // What a loaded or pasted entry opens by the "SelectChangeMap" and "SelectChangeUrl"
     // settings: the first map, and the e-mail field's link.
@@ -120,7 +120,7 @@ public:
     void OnBnClickedButtonMailEveryone();  // 1058
 
     // Clipboard transfer.
-    void CopyPhoneNumber();              // 1046
+    void CopyPhoneNumber();               // 1046
     void OnBnClickedButtonCopyRecord();   // 1064
     void OnBnClickedButtonPasteRecord();  // 1065
 

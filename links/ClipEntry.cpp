@@ -38,7 +38,8 @@ std::u16string BuildClipEntryText(std::u16string_view no4, const EntryValues& v,
     birth.resize(std::min<std::size_t>(birth.size(), 10));
     std::replace(birth.begin(), birth.end(), u'-', u'/');
     text += birth;
-    for (bool flag : {v.noPhone, v.noMail, v.noFlyer, v.noPostcard}) text += flag ? u",ON" : u",OFF";
+    for (bool flag : {v.noPhone, v.noMail, v.noFlyer, v.noPostcard})
+        text += flag ? u",ON" : u",OFF";
     text += u',';
     text += registered;
     text += u',';

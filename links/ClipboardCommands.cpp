@@ -21,7 +21,8 @@ void CzorvelDlg::OnBnClickedButtonCopyRecord() {
     const std::u16string* last = roster_.Count() > 0 ? &roster_.Line(roster_.Count() - 1) : nullptr;
     const DateTime now = p.clock->Now();
     ui.SetPickerValue(id::kRegistered, now);
-    const std::u16string text = BuildClipEntryText(NextEntryNumber(last), form, FormatDateTime(now));
+    const std::u16string text =
+        BuildClipEntryText(NextEntryNumber(last), form, FormatDateTime(now));
     if (PutClipboardText(*p.clipboard, *p.boxes, text))
         Log(u"CzorvelDlg::OnBnClickedButtonCopyRecord() レコードをクリップボードコピー: " + text);
 }

@@ -26,9 +26,7 @@ RecipientPass CollectRecipients(const std::vector<std::u16string>& lines) {
     return pass;
 }
 
-int MailCount(int recipients) {
-    return (recipients + kRecipientsPerMail - 1) / kRecipientsPerMail;
-}
+int MailCount(int recipients) { return (recipients + kRecipientsPerMail - 1) / kRecipientsPerMail; }
 
 std::u16string MailConfirmText(int entries, int recipients) {
     const int skipped = entries - recipients;
@@ -40,9 +38,10 @@ std::u16string MailConfirmText(int entries, int recipients) {
                ToU16(recipients) + u"名にBCCメール送信します。";
         const int mails = MailCount(recipients);
         if (mails > 1)
-            text += u"\n1通のメールで可能な同報数の上限を超える可能性がありますので、それぞれ50"
-                    u"アドレス以下の" +
-                    ToU16(mails) + u"通に分割して送信します。";
+            text +=
+                u"\n1通のメールで可能な同報数の上限を超える可能性がありますので、それぞれ50"
+                u"アドレス以下の" +
+                ToU16(mails) + u"通に分割して送信します。";
     }
     text +=
         u"\n(リストアドレスのBCC設定の他に、初期設定ファイルzorvel."

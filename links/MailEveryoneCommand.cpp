@@ -18,8 +18,7 @@ void CzorvelDlg::OnBnClickedButtonMailEveryone() {
     for (const std::u16string& duplicate : pass.duplicates)
         Log(u"BCCメール送信 重複メールアドレス = " + duplicate);
     if (pass.recipients.empty()) {
-        ShowMessage(*p.boxes,
-                    u"全て未入力・無効アドレスです。\nメールアドレスを確認ください。");
+        ShowMessage(*p.boxes, u"全て未入力・無効アドレスです。\nメールアドレスを確認ください。");
         return;
     }
     const std::u16string question =
@@ -28,8 +27,8 @@ void CzorvelDlg::OnBnClickedButtonMailEveryone() {
         BoxAnswer::Ok)
         return;
 
-    const MailTexts texts{settings.mailTo, settings.mailSubject, settings.mailBody,
-                          settings.mailCc, settings.mailBcc};
+    const MailTexts texts{settings.mailTo, settings.mailSubject, settings.mailBody, settings.mailCc,
+                          settings.mailBcc};
     const std::vector<std::u16string> targets = MailTargets(texts, pass.recipients);
     // A mail the platform refuses is only logged; the next ones are still opened.
     for (std::size_t i = 0; i < targets.size(); ++i) {

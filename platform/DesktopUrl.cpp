@@ -29,8 +29,8 @@ std::string EncodeForDesktop(std::u16string_view target) {
     out.reserve(utf8.size() * 3);
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        const bool escape = c == '%' && i + 2 < utf8.size() && IsHex(utf8[i + 1]) &&
-                            IsHex(utf8[i + 2]);
+        const bool escape =
+            c == '%' && i + 2 < utf8.size() && IsHex(utf8[i + 1]) && IsHex(utf8[i + 2]);
         if (escape || Kept(c) || (c == '#' && !mail && !fragment)) {
             if (c == '#') fragment = true;
             out += static_cast<char>(c);

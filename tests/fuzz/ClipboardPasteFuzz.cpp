@@ -10,13 +10,12 @@
 
 namespace {
 
-#define PASTE_CHECK(condition)                                                             \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__,       \
-                         #condition);                                                      \
-            std::abort();                                                                  \
-        }                                                                                  \
+#define PASTE_CHECK(condition)                                                                    \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (0)
 
 bool SingleLine(const std::u16string& s) {
@@ -26,9 +25,8 @@ bool SingleLine(const std::u16string& s) {
 }
 
 std::vector<const std::u16string*> Texts(const zl::EntryValues& v) {
-    return {&v.name,    &v.kana,    &v.postalCode, &v.address, &v.phone,  &v.mailOrUrl,
-            &v.birthText, &v.votes, &v.remark1,    &v.remark2, &v.remark3, &v.joint1,
-            &v.joint2,  &v.joint3};
+    return {&v.name,  &v.kana,    &v.postalCode, &v.address, &v.phone,  &v.mailOrUrl, &v.birthText,
+            &v.votes, &v.remark1, &v.remark2,    &v.remark3, &v.joint1, &v.joint2,    &v.joint3};
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ std::u16string Between(const std::u16string& s, std::u16string_view from, std::u
     const std::size_t a = s.find(from);
     if (a == std::u16string::npos) return u"(missing)";
     const std::size_t b = s.find(to, a + from.size());
-    return s.substr(a + from.size(), b == std::u16string::npos ? std::u16string::npos
-                                                               : b - a - from.size());
+    return s.substr(a + from.size(),
+                    b == std::u16string::npos ? std::u16string::npos : b - a - from.size());
 }
 
 }  // namespace
@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     check("Subject", texts.subject, Between(decoded, u"?subject=", u"&body="));
     check("Body", texts.body + u"\r\n", Between(decoded, u"&body=", u"&cc="));
     check("Cc", texts.cc, Between(decoded, u"&cc=", u"&bcc="));
-    check("Bcc", u"山田　太郎　様<taro@example.jp>,Suzuki Ichiro　様<profile@example.com>,me@example.jp",
+    check("Bcc",
+          u"山田　太郎　様<taro@example.jp>,Suzuki Ichiro　様<profile@example.com>,me@example.jp",
           Between(decoded, u"&bcc=", u"\n"));
     std::cout << (failures ? "FAILED" : "passed") << std::endl;
     return failures ? 1 : 0;

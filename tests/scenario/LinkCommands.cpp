@@ -31,8 +31,8 @@ void Restart(Scenario& s, const Command& c) {
 }
 
 // "position ID" or "position line N": prints "position ID X Y", the centre of the control (or a
-// point near the left end of the main list's line) in the window's coordinates, for checks that click the real program on
-// a display with the same fonts.
+// point near the left end of the main list's line) in the window's coordinates, for checks that
+// click the real program on a display with the same fonts.
 void Position(Scenario& s, const Command& c) {
     if (!s.NeedArgs(c, 2) || !s.NeedWindow()) return;
     QPoint at;
@@ -76,7 +76,8 @@ void ExpectWait(Scenario& s, const Command& c) {
     if (std::to_string(ms) != s.Arg(c, 2)) s.Expected(wanted, std::to_string(ms) + " ms");
 }
 
-const Register commands(Commands(), {{"shell", ShellCommand}, {"restart", Restart}, {"position", Position}});
+const Register commands(Commands(),
+                        {{"shell", ShellCommand}, {"restart", Restart}, {"position", Position}});
 const Register expectations(Expectations(), {{"noshell", ExpectNoShell}, {"wait", ExpectWait}});
 
 }  // namespace

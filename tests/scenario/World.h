@@ -31,14 +31,14 @@ struct World {
     std::deque<std::optional<std::u16string>> saveAnswers;
     std::vector<zl::SaveRequest> saveRequests;
     std::deque<std::u16string> shellTargets;  // opened and not yet expected, in order
-    std::size_t shellOpened = 0;               // targets opened so far
-    std::size_t shellExpected = 0;             // of which expected so far
-    bool shellFails = false;                   // the next open fails
+    std::size_t shellOpened = 0;              // targets opened so far
+    std::size_t shellExpected = 0;            // of which expected so far
+    bool shellFails = false;                  // the next open fails
     struct Pause {
         std::size_t after;  // the number of targets opened before the pause
         int milliseconds;
     };
-    std::deque<Pause> pauses;             // made and not yet expected, in order
+    std::deque<Pause> pauses;              // made and not yet expected, in order
     std::optional<std::string> clipboard;  // code page 932 text; nullopt: no text on it
     bool clipboardBusy = false;            // the next open of the clipboard fails
     std::map<int, bool> ime;

@@ -16,8 +16,8 @@ namespace {
 // A roster line with the fields the mail to everyone reads.
 std::u16string MailLine(int no, std::u16string_view name, std::u16string_view mail,
                         std::u16string_view noMail = u"OFF") {
-    return u"No." + ZeroPad(no, 4) + u"," + std::u16string(name) + u",,,,," +
-           std::u16string(mail) + u",,    /  /  ,OFF," + std::u16string(noMail) +
+    return u"No." + ZeroPad(no, 4) + u"," + std::u16string(name) + u",,,,," + std::u16string(mail) +
+           u",,    /  /  ,OFF," + std::u16string(noMail) +
            u",OFF,OFF,2024/01/01 10:00:00,不明,1,,,,,,";
 }
 
@@ -54,14 +54,11 @@ TEST(LinkTargets, CutBeforeTheFirstLink) {
 
 TEST(MailEveryone, RecipientsLeaveOutEmptyNoMailAndDuplicates) {
     const std::vector<std::u16string> lines = {
-        MailLine(1, u"山田~太郎", u"a@example.jp"),
-        MailLine(2, u"空欄", u""),
-        MailLine(3, u"不要", u"b@example.jp", u"ON"),
-        MailLine(4, u"重複", u"a@example.jp"),
-        MailLine(5, u"無効", u"nomail", u"ON"),  // flagged by the form as no valid address
+        MailLine(1, u"山田~太郎", u"a@example.jp"),   MailLine(2, u"空欄", u""),
+        MailLine(3, u"不要", u"b@example.jp", u"ON"), MailLine(4, u"重複", u"a@example.jp"),
+        MailLine(5, u"無効", u"nomail", u"ON"),   // flagged by the form as no valid address
         MailLine(6, u"大文字", u"A@example.jp"),  // compared as exact texts
-        MailLine(7, u"不定", u"c@example.jp", u""),
-        MailLine(8, u"鈴木", u"d@example.jp"),
+        MailLine(7, u"不定", u"c@example.jp", u""),   MailLine(8, u"鈴木", u"d@example.jp"),
     };
     const RecipientPass pass = CollectRecipients(lines);
     EXPECT_EQ(pass.entries, 8);
@@ -92,8 +89,9 @@ TEST(MailEveryone, ConfirmationForms) {
         {3, 3, u"全3名にBCCメール送信します。" + note},
         // Nobody skipped: no note about the split, even with more than one mail.
         {120, 120, u"全120名にBCCメール送信します。" + note},
-        {5, 2, u"未入力・無効・重複(2件目以降)アドレス3名を除き、残り全2名にBCCメール送信します。" +
-                   note},
+        {5, 2,
+         u"未入力・無効・重複(2件目以降)アドレス3名を除き、残り全2名にBCCメール送信します。" +
+             note},
         {52, 50,
          u"未入力・無効・重複(2件目以降)アドレス2名を除き、残り全50名にBCCメール送信します。" +
              note},
@@ -239,7 +237,8 @@ TEST(ClipEntry, PastedTextsByTheirCommas) {
 
 TEST(ClipEntry, ForeignTextIsReadWithoutRunningPastItsEnd) {
     // Eighteen commas, but three of them in the first eight characters that are dropped.
-    const std::optional<LoadedEntry> e = ReadClipEntryText(u"a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s");
+    const std::optional<LoadedEntry> e =
+        ReadClipEntryText(u"a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s");
     ASSERT_TRUE(e);
     EXPECT_EQ(e->values.name, u"e");
     EXPECT_EQ(e->values.votes, u"s");
@@ -250,7 +249,9 @@ TEST(ClipEntry, ForeignTextIsReadWithoutRunningPastItsEnd) {
 TEST(ClipEntry, FirstPastedLine) {
     EXPECT_EQ(FirstPastedLine(u"a,b\r\nc,d"), u"a,b");
     EXPECT_EQ(FirstPastedLine(u"a\nb"), u"a");
-    EXPECT_EQ(FirstPastedLine(u"a\tb\x01" u"c"), u"abc");
+    EXPECT_EQ(FirstPastedLine(u"a\tb\x01"
+                              u"c"),
+              u"abc");
     EXPECT_EQ(FirstPastedLine(std::u16string(u"ab\0cd", 5)), u"ab");
     EXPECT_EQ(FirstPastedLine(u"\r\nx"), u"");
 }
@@ -336,7 +337,8 @@ TEST(DesktopUrl, PercentEncodesWhatAUrlCannotHold) {
     const Case cases[] = {
         {u"https://www.google.com/maps/search/東京 1-1",
          "https://www.google.com/maps/search/%E6%9D%B1%E4%BA%AC%201-1"},
-        {u"https://www.its-mo.com/map/#freeword,,a#b", "https://www.its-mo.com/map/#freeword,,a%23b"},
+        {u"https://www.its-mo.com/map/#freeword,,a#b",
+         "https://www.its-mo.com/map/#freeword,,a%23b"},
         {u"mailto:?subject=a#b&body=x%0d%0a&bcc=山　様<a@b>",
          "mailto:?subject=a%23b&body=x%0d%0a&bcc=%E5%B1%B1%E3%80%80%E6%A7%98%3Ca@b%3E"},
         {u"http://x/100%/\"{|}^`\\", "http://x/100%25/%22%7B%7C%7D%5E%60%5C"},
