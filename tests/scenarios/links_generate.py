@@ -87,16 +87,22 @@ def mail_many():
     s += 'expect shell "mailto:?subject=&bcc=会員51　様<m51@example.jp>"\nexpect noshell\n'
     s += ('expect fileline log/Oplog_02.txt 10 "2024/04/02 09:00:00 ShellExecute ret = 42 '
           'mailto:?subject=&bcc=会員51　様<m51@example.jp>"\n')
-    # With one entry left out, the text names the split into two mails.
-    s += "\n# 51 recipients and one entry without an address.\n"
+    # With one entry left out, the text names the split into two mails. The first mail is
+    # refused: that is only logged, and the second is still opened.
+    s += ("\n# 51 recipients and one entry without an address; the first mail cannot be "
+          "opened.\n")
     s += data(fifty + [line(51, "会員51", mail="m51@example.jp"), line(52, "空欄")])
-    s += "restart\nanswer OK\nclick 1058\n"
+    s += "restart\nshell fail\nanswer OK\nclick 1058\n"
     s += ('expect box "未入力・無効・重複(2件目以降)アドレス1名を除き、残り全51名にBCCメール送信し'
           'ます。\\n1通のメールで可能な同報数の上限を超える可能性がありますので、それぞれ50アドレス'
           '以下の2通に分割して送信します。\\n(リストアドレスのBCC設定の他に、初期設定ファイル'
           'zorvel.iniで記述のTO、CC、BCC、件名、本文が反映されます。)" information okcancel\n')
     s += "expect shell \"mailto:*\"\nexpect wait 500\nexpect shell \"mailto:*会員51*\"\n"
-    s += "expect noshell\n"
+    s += "expect noshell\nexpect nobox\n"
+    s += ('expect fileline log/Oplog_02.txt 15 "2024/04/02 09:00:00 ShellExecute ret = 2 '
+          f'mailto:?subject=&bcc={bcc}"\n')
+    s += ('expect fileline log/Oplog_02.txt 16 "2024/04/02 09:00:00 ShellExecute ret = 42 '
+          'mailto:?subject=&bcc=会員51　様<m51@example.jp>"\n')
     return s
 
 
