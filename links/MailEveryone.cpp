@@ -28,6 +28,17 @@ RecipientPass CollectRecipients(const std::vector<std::u16string>& lines) {
 
 int MailCount(int recipients) { return (recipients + kRecipientsPerMail - 1) / kRecipientsPerMail; }
 
+namespace {
+
+constexpr std::u16string_view kSplitNote =
+    u"\n1通のメールで可能な同報数の上限を超える可能性がありますので、"
+    u"それぞれ50アドレス以下の";
+constexpr std::u16string_view kSettingsNote =
+    u"\n(リストアドレスのBCC設定の他に、"
+    u"初期設定ファイルzorvel.iniで記述のTO、CC、BCC、件名、本文が反映されます。)";
+
+}  // namespace
+
 std::u16string MailConfirmText(int entries, int recipients) {
     const int skipped = entries - recipients;
     std::u16string text;
@@ -36,17 +47,11 @@ std::u16string MailConfirmText(int entries, int recipients) {
     } else {
         text = u"未入力・無効・重複(2件目以降)アドレス" + ToU16(skipped) + u"名を除き、残り全" +
                ToU16(recipients) + u"名にBCCメール送信します。";
-        const int mails = MailCount(recipients);
-        if (mails > 1)
-            text +=
-                u"\n1通のメールで可能な同報数の上限を超える可能性がありますので、それぞれ50"
-                u"アドレス以下の" +
-                ToU16(mails) + u"通に分割して送信します。";
+        // The note about the split belongs to this form only.
+        if (const int mails = MailCount(recipients); mails > 1)
+            text += std::u16string(kSplitNote) + ToU16(mails) + u"通に分割して送信します。";
     }
-    text +=
-        u"\n(リストアドレスのBCC設定の他に、初期設定ファイルzorvel."
-        u"iniで記述のTO、CC、BCC、件名、本文が反映されます。)";
-    return text;
+    return text + std::u16string(kSettingsNote);
 }
 
 std::u16string ComposeMailTarget(const MailTexts& t, std::u16string_view recipientList) {

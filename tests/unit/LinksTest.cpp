@@ -343,6 +343,8 @@ TEST(DesktopUrl, PercentEncodesWhatAUrlCannotHold) {
          "mailto:?subject=a%23b&body=x%0d%0a&bcc=%E5%B1%B1%E3%80%80%E6%A7%98%3Ca@b%3E"},
         {u"http://x/100%/\"{|}^`\\", "http://x/100%25/%22%7B%7C%7D%5E%60%5C"},
         {u"http://x/%4", "http://x/%254"},
+        // A quote would end the argument of the opener's command line.
+        {u"mailto:?subject=it's", "mailto:?subject=it%27s"},
     };
     for (const Case& c : cases) EXPECT_EQ(EncodeForDesktop(c.target), c.url);
 }
