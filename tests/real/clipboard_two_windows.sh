@@ -65,7 +65,7 @@ click() {  # window name
     sleep 0.3
     # shellcheck disable=SC2086
     xdotool mousemove --window "$1" ${at[$2]} click 1
-    sleep 0.7
+    sleep 1
 }
 
 a=$(start A 0) || exit 1
@@ -78,6 +78,11 @@ fi
 click "$b" 1065
 click "$b" 1022
 
+# 追加 saves at once; on a busy machine it may take a moment.
+for _ in $(seq 100); do
+    [ -s "$work/B/data/Data.csv" ] && [ "$(wc -l <"$work/B/data/Data.csv")" -ge 2 ] && break
+    sleep 0.1
+done
 data=$(iconv -f CP932 -t UTF-8 "$work/B/data/Data.csv" 2>/dev/null) || fail "no data file in folder B"
 echo "$data"
 line=$(printf '%s\n' "$data" | sed -n 2p | tr -d '\r')
