@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The real shell open of a mail: a fake mail program registered for "mailto:" with a .desktop
 # file and xdg-mime in a private XDG data folder records the target it receives; the check
-# program decodes it back. On an Xvfb display of its own when Xvfb is there, else offscreen.
-# Exit 77 (skipped) without xdg-utils.
+# program decodes it back. On an Xvfb display of its own (Qt's offscreen platform opens
+# nothing). Exit 77 (skipped) without xdg-utils or Xvfb.
 # Usage: mailto_handler.sh ZORVEL_OPEN_CHECK
 set -u
 check=$1
-for tool in xdg-mime xdg-open; do
+for tool in xdg-mime xdg-open Xvfb; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -44,12 +44,9 @@ xdg-mime default zorvel-fake-mailer.desktop x-scheme-handler/mailto
     exit 1
 }
 
-if command -v Xvfb >/dev/null; then
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    xvfb=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-else
-    export QT_QPA_PLATFORM=offscreen
-fi
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 "$check" "$work/received"
