@@ -16,6 +16,8 @@
 
 namespace zl {
 
+struct LoadedEntry;
+
 class AboutBox {
 public:
     virtual ~AboutBox() = default;
@@ -53,6 +55,10 @@ public:
     // --- Entry form (editing/) ---
     std::u16string FormText() const;
     void OnMainListSelectionChanged();
+    // Shows an entry read from a line in the form, every field but the No.
+    void ShowEntry(const LoadedEntry& entry);
+    // The leave handlers of the fields with link buttons, as after loading an entry.
+    void RunLinkLeaveHandlers();
     void EnableUpdateDelete();
     void ClearForm();
     void OnClearName();         // 1037
@@ -102,10 +108,21 @@ public:
     int OpenLink(std::u16string_view target, bool cutBeforeScheme = true);
     void OnMainListDoubleClicked();
     // External links.
+    void OnBnClickedButtonMap();                 // 1042, first map
+    void OnBnClickedButtonMap2();                // 1063, second map or the address's link
+    void OnBnClickedButtonMail();                // 1044, mail to the person or the link
+    void OnBnClickedButtonRemarkLink(int link);  // 1070 to 1072
+    // What a loaded or pasted entry opens by the "SelectChangeMap" and "SelectChangeUrl"
+    // settings: the first map, and the e-mail field's link.
+    void OpenEntryLinks();
 
     // Mail to everyone.
+    void OnBnClickedButtonMailEveryone();  // 1058
 
     // Clipboard transfer.
+    void CopyPhoneNumber();               // 1046
+    void OnBnClickedButtonCopyRecord();   // 1064
+    void OnBnClickedButtonPasteRecord();  // 1065
 
     // State shared by the subsystems.
     Platform p;

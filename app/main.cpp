@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     zl::QtInputMethod inputMethod(&window);
     zl::QtClipboard clipboard;
     zl::QtShell shell;
+    zl::QtPause pause;
     zl::QtAboutBox about(&window);
 
     zl::Platform platform;
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     platform.inputMethod = &inputMethod;
     platform.clipboard = &clipboard;
     platform.shell = &shell;
+    platform.pause = &pause;
 
     zl::CzorvelDlg dlg(platform, &about);
     window.Attach(&dlg, &dlg.roster());

@@ -42,10 +42,20 @@ void CzorvelDlg::OnMainListSelectionChanged() {
     if (index < 0 || index >= roster_.Count()) return;
     if (!CheckFormChange()) return;
 
-    DateTime now = p.clock->Now();
     LoadedEntry e = ReadLine(roster_.Line(index));
-    const EntryValues& v = e.values;
     ui.SetText(id::kNo, e.no);
+    ShowEntry(e);
+    EnableUpdateDelete();
+    RunLinkLeaveHandlers();
+    OpenEntryLinks();
+
+    previousSelection = index;
+    savedFormText = FormText();
+}
+
+void CzorvelDlg::ShowEntry(const LoadedEntry& e) {
+    const DateTime now = p.clock->Now();
+    const EntryValues& v = e.values;
     ShowFormTexts(ui, v);
     switch (e.birthDate.kind) {
         case ReadDate::Kind::None:
@@ -67,20 +77,12 @@ void CzorvelDlg::OnMainListSelectionChanged() {
     if (registered.kind == ReadDate::Kind::Date)
         ui.SetPickerValue(id::kRegistered, registered.value);
     ui.SetComboSelection(id::kExpectation, e.expectationIndex);
+}
 
-    EnableUpdateDelete();
+void CzorvelDlg::RunLinkLeaveHandlers() {
     for (int field :
          {id::kMailOrUrl, id::kAddress, id::kPhone, id::kRemark1, id::kRemark2, id::kRemark3})
         OnFieldFocusOut(field);
-    // The link commands are reached through the window's own wiring of their buttons.
-    if (settings.selectChangeMap && !ui.Text(id::kAddress).empty())
-        OnEvent(id::kMap1, UiEvent::Clicked);
-    if (settings.selectChangeUrl && !ui.Text(id::kMailOrUrl).empty() &&
-        ui.Text(id::kMail) != u"メール")
-        OnEvent(id::kMail, UiEvent::Clicked);
-
-    previousSelection = index;
-    savedFormText = FormText();
 }
 
 void CzorvelDlg::EnableUpdateDelete() {

@@ -1,5 +1,5 @@
 // The outside world other than the window's controls: message boxes, the save dialog, the
-// clock, the machine, the input method, the clipboard and the shell.
+// clock, the machine, the input method, the clipboard, the shell and the pause.
 #pragma once
 
 #include <optional>
@@ -63,12 +63,20 @@ public:
     virtual void SetOpen(int id, bool open) = 0;
 };
 
+// The clipboard, step by step as the system's clipboard calls go: open it, empty it, hand it
+// text or take its text, close it. Its text is code page 932 bytes; the desktop's clipboard
+// may hold Unicode text, converted on the way in and out.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // Text as code page 932 bytes.
-    virtual bool SetText(std::string_view bytes) = 0;
-    virtual std::optional<std::string> GetText() = 0;  // nullopt: no text on the clipboard
+    // Whether text is on the clipboard; asked without opening it.
+    virtual bool HasText() = 0;
+    virtual bool Open() = 0;
+    virtual bool Empty() = 0;
+    // Hands text to the opened clipboard: 0 on success, else the platform's error code.
+    virtual int SetText(std::string_view bytes) = 0;
+    virtual std::optional<std::string> GetText() = 0;  // nullopt: no text data
+    virtual void Close() = 0;
 };
 
 class Shell {
@@ -77,6 +85,13 @@ public:
     // Opens a web address, mailto text or file with its default program. Returns a number
     // above 32 on success and 2 on failure.
     virtual int Open(std::u16string_view target) = 0;
+};
+
+// A pause of the program, during which the window does not respond.
+class Pause {
+public:
+    virtual ~Pause() = default;
+    virtual void Wait(int milliseconds) = 0;
 };
 
 // Everything outside the program that the main window's logic uses.
@@ -89,6 +104,7 @@ struct Platform {
     InputMethod* inputMethod = nullptr;
     Clipboard* clipboard = nullptr;
     Shell* shell = nullptr;
+    Pause* pause = nullptr;
 };
 
 }  // namespace zl

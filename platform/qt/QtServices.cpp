@@ -15,10 +15,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSysInfo>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "platform/CodePage932.h"
+#include "platform/DesktopUrl.h"
 #include "platform/qt/MainWindow.h"
 
 namespace zl {
@@ -136,18 +138,27 @@ void QtInputMethod::SetOpen(int id, bool open) {
     if (w->hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImHints);
 }
 
-bool QtClipboard::SetText(std::string_view bytes) {
+bool QtClipboard::HasText() {
     QClipboard* c = QGuiApplication::clipboard();
-    if (!c) return false;
-    c->setText(Q(FromCp932(bytes)));
+    const QMimeData* data = c ? c->mimeData() : nullptr;
+    return data && data->hasText();
+}
+
+bool QtClipboard::Empty() {
+    if (QClipboard* c = QGuiApplication::clipboard()) c->clear();
     return true;
 }
 
-std::optional<std::string> QtClipboard::GetText() {
+int QtClipboard::SetText(std::string_view bytes) {
     QClipboard* c = QGuiApplication::clipboard();
-    const QMimeData* data = c ? c->mimeData() : nullptr;
-    if (!data || !data->hasText()) return std::nullopt;
-    return ToCp932(c->text().toStdU16String());
+    if (!c) return 1;
+    c->setText(Q(FromCp932(bytes)));
+    return 0;
+}
+
+std::optional<std::string> QtClipboard::GetText() {
+    if (!HasText()) return std::nullopt;
+    return ToCp932(QGuiApplication::clipboard()->text().toStdU16String());
 }
 
 int QtShell::Open(std::u16string_view target) {
@@ -156,14 +167,18 @@ int QtShell::Open(std::u16string_view target) {
     QUrl url;
     if (text.startsWith(QStringLiteral("http")) || text.startsWith(QStringLiteral("mailto:")) ||
         text.startsWith(QStringLiteral("file:"))) {
-        url = QUrl(text, QUrl::TolerantMode);
+        // The program's texts hold spaces, Japanese text and "<", ">" as typed; the desktop
+        // takes them percent-encoded.
+        url = QUrl::fromEncoded(QByteArray::fromStdString(EncodeForDesktop(target)));
     } else {
         if (!QFileInfo::exists(text)) return 2;
         url = QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
     }
-    if (!url.isValid()) return 2;
+    if (!url.isValid() || url.scheme().isEmpty()) return 2;
     return QDesktopServices::openUrl(url) ? 42 : 2;
 }
+
+void QtPause::Wait(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報 zorvel"));

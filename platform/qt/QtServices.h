@@ -1,5 +1,5 @@
 // The outside world on Qt and the system: message boxes, the save dialog, the clock, the
-// machine, the input method, the clipboard, the shell, and the about box.
+// machine, the input method, the clipboard, the shell, the pause, and the about box.
 #pragma once
 
 #include <QDialog>
@@ -58,15 +58,29 @@ private:
     QtMainWindow* window_;
 };
 
+// The desktop's clipboard holds Unicode text: what the program puts is converted from code page
+// 932, what it takes is converted to it, so a character the code page lacks arrives as "?" as
+// between two windows of the program, while other programs exchange ordinary text with it.
+// Opening and emptying cannot fail here.
 class QtClipboard : public Clipboard {
 public:
-    bool SetText(std::string_view bytes) override;
+    bool HasText() override;
+    bool Open() override { return true; }
+    bool Empty() override;
+    int SetText(std::string_view bytes) override;
     std::optional<std::string> GetText() override;
+    void Close() override {}
 };
 
+// Opens web addresses and mailto texts percent-encoded for the desktop, files by their path.
 class QtShell : public Shell {
 public:
     int Open(std::u16string_view target) override;
+};
+
+class QtPause : public Pause {
+public:
+    void Wait(int milliseconds) override;
 };
 
 // "バージョン情報 zorvel": the icon, the version line, one more line and OK.

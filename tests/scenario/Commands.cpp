@@ -72,6 +72,7 @@ void Scenario::Execute(const Command& c) {
         platform.inputMethod = ime_.get();
         platform.clipboard = &clipboard_;
         platform.shell = &shell_;
+        platform.pause = &pause_;
         dlg_ = std::make_unique<zl::CzorvelDlg>(platform, &about_);
         window_->Attach(dlg_.get(), &dlg_->roster());
         window_->Start();
@@ -143,10 +144,10 @@ void Scenario::Execute(const Command& c) {
         view->scrollTo(index);
         const QRect r = view->visualRect(index);
         const QPoint at(std::min(r.left() + 20, view->viewport()->width() - 1), r.center().y());
-        if (cmd == "select")
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        else
-            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        // A double-click comes as a press and a release, then the second press as the
+        // double-click event and its release, as the window system delivers it.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        if (cmd == "dblclick") QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     } else if (cmd == "choose") {
         if (!NeedArgs(c, 3)) return;
         auto* combo = qobject_cast<QComboBox*>(Control(Arg(c, 1)));
@@ -187,7 +188,14 @@ void Scenario::Execute(const Command& c) {
         if (cal->window()->isVisible()) cal->window()->hide();
         EnsureActive();
     } else if (cmd == "clipboard") {
-        if (NeedArgs(c, 2)) world_.clipboard = zl::ToCp932(Text(c, 1));
+        // "none": no text on it; "busy": the next open fails; else the text, as code page 932.
+        if (!NeedArgs(c, 2)) return;
+        if (Arg(c, 1) == "none")
+            world_.clipboard.reset();
+        else if (Arg(c, 1) == "busy")
+            world_.clipboardBusy = true;
+        else
+            world_.clipboard = zl::ToCp932(Text(c, 1));
     } else if (cmd == "answer") {
         if (!NeedArgs(c, 2)) return;
         const std::string a = Arg(c, 1);

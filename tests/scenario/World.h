@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Support.h"
@@ -29,8 +30,17 @@ struct World {
     std::deque<Box> shown;
     std::deque<std::optional<std::u16string>> saveAnswers;
     std::vector<zl::SaveRequest> saveRequests;
-    std::deque<std::u16string> shellTargets;
-    std::optional<std::string> clipboard;
+    std::deque<std::u16string> shellTargets;  // opened and not yet expected, in order
+    std::size_t shellOpened = 0;              // targets opened so far
+    std::size_t shellExpected = 0;            // of which expected so far
+    bool shellFails = false;                  // the next open fails
+    struct Pause {
+        std::size_t after;  // the number of targets opened before the pause
+        int milliseconds;
+    };
+    std::deque<Pause> pauses;              // made and not yet expected, in order
+    std::optional<std::string> clipboard;  // code page 932 text; nullopt: no text on it
+    bool clipboardBusy = false;            // the next open of the clipboard fails
     std::map<int, bool> ime;
     std::vector<std::string> problems;  // found by the services while a command ran
     std::function<void()> stampFiles;
@@ -133,23 +143,42 @@ private:
 class MemoryClipboard : public zl::Clipboard {
 public:
     explicit MemoryClipboard(World& w) : w_(w) {}
-    bool SetText(std::string_view bytes) override {
-        w_.clipboard = std::string(bytes);
+    bool HasText() override { return w_.clipboard.has_value(); }
+    bool Open() override { return !std::exchange(w_.clipboardBusy, false); }
+    bool Empty() override {
+        w_.clipboard.reset();
         return true;
     }
+    int SetText(std::string_view bytes) override {
+        w_.clipboard = std::string(bytes);
+        return 0;
+    }
     std::optional<std::string> GetText() override { return w_.clipboard; }
+    void Close() override {}
 
 private:
     World& w_;
 };
 
+// Records every target; the one after "shell fail" fails with the number the real shell gives.
 class RecordingShell : public zl::Shell {
 public:
     explicit RecordingShell(World& w) : w_(w) {}
     int Open(std::u16string_view target) override {
         w_.shellTargets.emplace_back(target);
-        return 42;
+        ++w_.shellOpened;
+        return std::exchange(w_.shellFails, false) ? 2 : 42;
     }
+
+private:
+    World& w_;
+};
+
+// Records the pauses in their order among the opened targets; nothing waits.
+class RecordingPause : public zl::Pause {
+public:
+    explicit RecordingPause(World& w) : w_(w) {}
+    void Wait(int milliseconds) override { w_.pauses.push_back({w_.shellOpened, milliseconds}); }
 
 private:
     World& w_;
