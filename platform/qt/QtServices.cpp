@@ -126,16 +126,6 @@ std::u16string QtSystemInfo::ComputerName() {
     return QSysInfo::machineHostName().left(15).toStdU16String();
 }
 
-void QtInputMethod::SetOpen(int id, bool open) {
-    QWidget* w = window_ ? window_->Widget(id) : nullptr;
-    if (!w) return;
-    if (QWidget* proxy = w->focusProxy()) w = proxy;
-    const Qt::InputMethodHints off =
-        Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin;
-    w->setInputMethodHints(open ? (w->inputMethodHints() & ~off) : (w->inputMethodHints() | off));
-    if (w->hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImHints);
-}
-
 bool QtClipboard::SetText(std::string_view bytes) {
     QClipboard* c = QGuiApplication::clipboard();
     if (!c) return false;

@@ -8,6 +8,7 @@
 
 #include "app/CzorvelDlg.h"
 #include "platform/Services.h"
+#include "platform/qt/QtInputMethod.h"
 
 namespace zl {
 
@@ -45,17 +46,6 @@ class QtSystemInfo : public SystemInfo {
 public:
     std::u16string ExecutablePath() override;
     std::u16string ComputerName() override;
-};
-
-// Opening the input method sets no hints; closing it asks for latin input without prediction,
-// which input methods such as Mozc under IBus or Fcitx honour.
-class QtInputMethod : public InputMethod {
-public:
-    explicit QtInputMethod(QtMainWindow* window) : window_(window) {}
-    void SetOpen(int id, bool open) override;
-
-private:
-    QtMainWindow* window_;
 };
 
 class QtClipboard : public Clipboard {
