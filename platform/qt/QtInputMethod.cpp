@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodQueryEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/qt/MainWindow.h"
@@ -21,6 +22,20 @@ void ActivateFcitx() {
     bus.send(call);  // no answer awaited: without Fcitx 5 the call simply fails
 }
 
+namespace {
+
+// Offscreen and minimal platforms have no input method to switch on.
+bool HasInputMethod() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+QtInputMethod::QtInputMethod(QtMainWindow* window) : window_(window) {
+    if (window_) window_->installEventFilter(this);
+}
+
 void QtInputMethod::SetOpen(int id, bool open) {
     QWidget* w = window_ ? window_->Widget(id) : nullptr;
     if (!w) return;
@@ -30,23 +45,41 @@ void QtInputMethod::SetOpen(int id, bool open) {
         w->installEventFilter(this);
         connect(w, &QObject::destroyed, this, [this](QObject* o) {
             closed_.erase(o);
+            open_.erase(o);
             filtered_.erase(o);
         });
     }
-    if (open)
-        closed_.erase(w);
-    else
-        closed_.insert(w);
+    (open ? open_ : closed_).insert(w);
+    (open ? closed_ : open_).erase(w);
 
     if (QGuiApplication::focusObject() == w) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
-    // Offscreen and minimal platforms have no input method to switch on. The call is made once
-    // the focus change has reached the input method, so that it applies to this field.
-    const QString platform = QGuiApplication::platformName();
-    if (open && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+    // The call is made once the focus change has reached the input method, so that it applies
+    // to this field.
+    if (open && HasInputMethod())
         QMetaObject::invokeMethod(this, &ActivateFcitx, Qt::QueuedConnection);
 }
 
+void QtInputMethod::ActivateIfOpen() {
+    if (window_ && window_->isActiveWindow() && open_.count(QGuiApplication::focusObject()))
+        ActivateFcitx();
+}
+
 bool QtInputMethod::eventFilter(QObject* o, QEvent* e) {
+    if (o == window_ && e->type() == QEvent::WindowActivate && HasInputMethod()) {
+        // The field had the focus before the window was shown, or got it while another window
+        // was active: the input method is switched on now. At the first activation the
+        // input-method connection of the window is still being made, so the call is repeated
+        // until then, as long as nothing has been typed.
+        QMetaObject::invokeMethod(this, &QtInputMethod::ActivateIfOpen, Qt::QueuedConnection);
+        if (std::exchange(firstActivation_, false)) {
+            for (int ms : {500, 1500, 3000})
+                QTimer::singleShot(ms, this, [this] {
+                    if (!typed_) ActivateIfOpen();
+                });
+        }
+        return false;
+    }
+    if (e->type() == QEvent::KeyPress && filtered_.count(o)) typed_ = true;
     if (e->type() != QEvent::InputMethodQuery || !closed_.count(o)) return false;
     auto* query = static_cast<QInputMethodQueryEvent*>(e);
     const Qt::InputMethodQueries queries = query->queries();
