@@ -54,9 +54,10 @@ void QtInputMethod::SetOpen(int id, bool open) {
 
     if (QGuiApplication::focusObject() == w) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     // The call is made once the focus change has reached the input method, so that it applies
-    // to this field.
+    // to this field; in an inactive window (a message box open over it) it waits for the window
+    // to become active again.
     if (open && HasInputMethod())
-        QMetaObject::invokeMethod(this, &ActivateFcitx, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &QtInputMethod::ActivateIfOpen, Qt::QueuedConnection);
 }
 
 void QtInputMethod::ActivateIfOpen() {
@@ -67,8 +68,8 @@ void QtInputMethod::ActivateIfOpen() {
 bool QtInputMethod::eventFilter(QObject* o, QEvent* e) {
     if (o == window_ && e->type() == QEvent::WindowActivate && HasInputMethod()) {
         // The field had the focus before the window was shown, or got it while another window
-        // was active: the input method is switched on now. At the first activation the
-        // input-method connection of the window is still being made, so the call is repeated
+        // (a message box) was active: the input method is switched on now. At the first activation
+        // the input-method connection of the window is still being made, so the call is repeated
         // until then, as long as nothing has been typed.
         QMetaObject::invokeMethod(this, &QtInputMethod::ActivateIfOpen, Qt::QueuedConnection);
         if (std::exchange(firstActivation_, false)) {
