@@ -25,6 +25,8 @@ compgen -G '/usr/lib/*/qt6/plugins/platforminputcontexts/libfcitx5*' >/dev/null 
 
 if [ "$(id -u)" = 0 ]; then
     id "$USER_NAME" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$USER_NAME"
+    # The X server of an unprivileged user needs the socket folder to exist already.
+    mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
     work="$(mktemp -d /tmp/zorvel-ime.XXXXXX)"
     trap 'rm -rf "$work"' EXIT
     install -m 755 "$BUILD/zorvel" "$work/zorvel"
@@ -103,7 +105,7 @@ for _ in $(seq 1 100); do has_owner org.fcitx.Fcitx5 && break; sleep 0.1; done
 has_owner org.fcitx.Fcitx5 || { echo "Fcitx 5 did not start"; cat "$work/fcitx5.log"; exit 1; }
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx LANG=ja_JP.UTF-8
+export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx LANG=C.UTF-8
 "$work/program/zorvel" >"$work/zorvel.log" 2>&1 &
 pids+=($!)
 wid="$(timeout 30 xdotool search --sync --name 'Zorvel List' | head -1)"
