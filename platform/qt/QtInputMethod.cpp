@@ -68,15 +68,17 @@ void QtInputMethod::ActivateIfOpen() {
 bool QtInputMethod::eventFilter(QObject* o, QEvent* e) {
     if (o == window_ && e->type() == QEvent::WindowActivate && HasInputMethod()) {
         // The field had the focus before the window was shown, or got it while another window
-        // (a message box) was active: the input method is switched on now. At the first activation
-        // the input-method connection of the window is still being made, so the call is repeated
-        // until then, as long as nothing has been typed.
-        QMetaObject::invokeMethod(this, &QtInputMethod::ActivateIfOpen, Qt::QueuedConnection);
+        // (a message box) was active: the input method is switched on now. At the first
+        // activation the window's input-method connection is still being made, and a call
+        // made before it exists would reach the window that was active before; so the call
+        // waits a moment, and is repeated as long as nothing has been typed.
         if (std::exchange(firstActivation_, false)) {
-            for (int ms : {500, 1500, 3000})
+            for (int ms : {400, 1200, 3000})
                 QTimer::singleShot(ms, this, [this] {
                     if (!typed_) ActivateIfOpen();
                 });
+        } else {
+            QMetaObject::invokeMethod(this, &QtInputMethod::ActivateIfOpen, Qt::QueuedConnection);
         }
         return false;
     }
