@@ -76,8 +76,15 @@ Layout=
 PROFILE
 
 pids=()
+# Mozc's server detaches from Fcitx 5: the one this check starts is ended by its id at the end,
+# one that ran before is left alone.
+mozc_servers() { command -v pgrep >/dev/null && pgrep -u "$(id -u)" -x mozc_server || true; }
+servers_before=" $(mozc_servers | tr '\n' ' ') "
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in $(mozc_servers); do
+        case "$servers_before" in *" $p "*) ;; *) kill "$p" 2>/dev/null || true ;; esac
+    done
     wait 2>/dev/null || true
 }
 trap cleanup EXIT
