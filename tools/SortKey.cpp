@@ -1,8 +1,10 @@
 #include "tools/SortKey.h"
 
 #include <unicode/ucol.h>
+#include <unicode/uiter.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
 #include <stdexcept>
@@ -116,7 +118,72 @@ std::u16string RenumberLine(std::u16string_view line, int position) {
     return out;
 }
 
-std::vector<std::u16string> SortRosterLines(const std::vector<std::u16string>& lines, int item) {
+std::size_t SortCollator::SortKeyHead(std::u16string_view text, unsigned char* out,
+                                      std::size_t count) const {
+    UCharIterator it;
+    uiter_setString(&it, U(text), static_cast<int32_t>(text.size()));
+    uint32_t state[2] = {0, 0};
+    UErrorCode err = U_ZERO_ERROR;
+    const int32_t n =
+        ucol_nextSortKeyPart(coll_, &it, state, out, static_cast<int32_t>(count), &err);
+    return U_FAILURE(err) || n < 0 ? 0 : static_cast<std::size_t>(n);
+}
+
+namespace {
+
+// The first 16 bytes of a line's collation key as two big-endian numbers, so that comparing
+// the numbers compares the bytes.
+struct KeyHead {
+    std::uint64_t high = 0, low = 0;
+    std::uint32_t line = 0;
+};
+
+std::uint64_t BigEndian(const unsigned char* b) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i) v = (v << 8) | b[i];
+    return v;
+}
+
+std::vector<std::u16string> Renumbered(const std::vector<std::u16string>& lines,
+                                       const std::vector<std::size_t>& order) {
+    std::vector<std::u16string> sorted;
+    sorted.reserve(lines.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        sorted.push_back(RenumberLine(lines[order[i]], static_cast<int>(i) + 1));
+    return sorted;
+}
+
+}  // namespace
+
+std::vector<std::size_t> SortOrder(const std::vector<std::u16string>& lines, int item) {
+    const std::vector<RosterField> fields = SortKeyFields(item);
+    const SortCollator collator;
+
+    // The key strings are compared whole only where their heads tie; a key that ends within
+    // the head is padded with zero bytes, which no key byte equals, so a shorter key that is a
+    // prefix of another still sorts first.
+    std::vector<std::u16string> keys;
+    keys.reserve(lines.size());
+    std::vector<KeyHead> heads(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        keys.push_back(SortKeyString(lines[i], fields));
+        unsigned char bytes[kSortKeyHeadBytes] = {};
+        collator.SortKeyHead(keys.back(), bytes, kSortKeyHeadBytes);
+        heads[i] = {BigEndian(bytes), BigEndian(bytes + 8), static_cast<std::uint32_t>(i)};
+    }
+    std::stable_sort(heads.begin(), heads.end(), [&](const KeyHead& a, const KeyHead& b) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        return collator.Compare(keys[a.line], keys[b.line]) < 0;
+    });
+
+    std::vector<std::size_t> order;
+    order.reserve(heads.size());
+    for (const KeyHead& h : heads) order.push_back(h.line);
+    return order;
+}
+
+std::vector<std::size_t> WholeKeySortOrder(const std::vector<std::u16string>& lines, int item) {
     const std::vector<RosterField> fields = SortKeyFields(item);
     const SortCollator collator;
 
@@ -128,19 +195,17 @@ std::vector<std::u16string> SortRosterLines(const std::vector<std::u16string>& l
         offsets.push_back(keys.size());
         collator.AppendSortKey(SortKeyString(line, fields), keys);
     }
-
     std::vector<std::size_t> order(lines.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const char* base = keys.data();
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return std::strcmp(base + offsets[a], base + offsets[b]) < 0;
     });
+    return order;
+}
 
-    std::vector<std::u16string> sorted;
-    sorted.reserve(lines.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        sorted.push_back(RenumberLine(lines[order[i]], static_cast<int>(i) + 1));
-    return sorted;
+std::vector<std::u16string> SortRosterLines(const std::vector<std::u16string>& lines, int item) {
+    return Renumbered(lines, SortOrder(lines, item));
 }
 
 }  // namespace zl

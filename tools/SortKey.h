@@ -47,6 +47,9 @@ public:
     int Compare(std::u16string_view a, std::u16string_view b) const;
     // The collation sort key; comparing two keys bytewise gives the order of Compare.
     void AppendSortKey(std::u16string_view text, std::string& out) const;
+    // The first `count` bytes of the collation key, as ucol_nextSortKeyPart gives them; fewer
+    // when the key is shorter. Heads compare bytewise as a first part of the order of Compare.
+    std::size_t SortKeyHead(std::u16string_view text, unsigned char* out, std::size_t count) const;
 
 private:
     UCollator* coll_ = nullptr;
@@ -54,6 +57,17 @@ private:
 
 // "No." and the 1-based position modulo 10000 in four digits, in place of the line's No field.
 std::u16string RenumberLine(std::u16string_view line, int position);
+
+// Bytes of the collation key compared before the whole key strings.
+inline constexpr std::size_t kSortKeyHeadBytes = 16;
+
+// The positions of the lines in the order of their key strings under the collator, lines with
+// equal keys in their old order: first by the head of each key's collation key, then, where
+// heads tie, by comparing the whole key strings.
+std::vector<std::size_t> SortOrder(const std::vector<std::u16string>& lines, int item);
+// The same order from the whole collation key of every key string: slower, kept as the
+// yardstick of SortOrder.
+std::vector<std::size_t> WholeKeySortOrder(const std::vector<std::u16string>& lines, int item);
 
 // The lines ordered by the key strings of the item (lines with equal keys keep their order)
 // and renumbered from 1.

@@ -128,6 +128,7 @@ std::u16string QtSystemInfo::ComputerName() {
     return QSysInfo::machineHostName().left(15).toStdU16String();
 }
 
+<<<<<<< HEAD
 void QtInputMethod::SetOpen(int id, bool open) {
     QWidget* w = window_ ? window_->Widget(id) : nullptr;
     if (!w) return;
@@ -139,6 +140,9 @@ void QtInputMethod::SetOpen(int id, bool open) {
 }
 
 bool QtClipboard::HasText() {
+=======
+bool QtClipboard::SetText(std::string_view bytes) {
+>>>>>>> desktop
     QClipboard* c = QGuiApplication::clipboard();
     const QMimeData* data = c ? c->mimeData() : nullptr;
     return data && data->hasText();

@@ -8,6 +8,7 @@
 
 #include "app/CzorvelDlg.h"
 #include "platform/Services.h"
+#include "platform/qt/QtInputMethod.h"
 
 namespace zl {
 
@@ -47,6 +48,7 @@ public:
     std::u16string ComputerName() override;
 };
 
+<<<<<<< HEAD
 // Opening the input method sets no hints; closing it asks for latin input without prediction,
 // which input methods such as Mozc under IBus or Fcitx honour.
 class QtInputMethod : public InputMethod {
@@ -62,6 +64,8 @@ private:
 // 932, what it takes is converted to it, so a character the code page lacks arrives as "?" as
 // between two windows of the program, while other programs exchange ordinary text with it.
 // Opening and emptying cannot fail here.
+=======
+>>>>>>> desktop
 class QtClipboard : public Clipboard {
 public:
     bool HasText() override;
