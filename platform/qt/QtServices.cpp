@@ -128,21 +128,7 @@ std::u16string QtSystemInfo::ComputerName() {
     return QSysInfo::machineHostName().left(15).toStdU16String();
 }
 
-<<<<<<< HEAD
-void QtInputMethod::SetOpen(int id, bool open) {
-    QWidget* w = window_ ? window_->Widget(id) : nullptr;
-    if (!w) return;
-    if (QWidget* proxy = w->focusProxy()) w = proxy;
-    const Qt::InputMethodHints off =
-        Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin;
-    w->setInputMethodHints(open ? (w->inputMethodHints() & ~off) : (w->inputMethodHints() | off));
-    if (w->hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImHints);
-}
-
 bool QtClipboard::HasText() {
-=======
-bool QtClipboard::SetText(std::string_view bytes) {
->>>>>>> desktop
     QClipboard* c = QGuiApplication::clipboard();
     const QMimeData* data = c ? c->mimeData() : nullptr;
     return data && data->hasText();

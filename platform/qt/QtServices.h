@@ -48,24 +48,10 @@ public:
     std::u16string ComputerName() override;
 };
 
-<<<<<<< HEAD
-// Opening the input method sets no hints; closing it asks for latin input without prediction,
-// which input methods such as Mozc under IBus or Fcitx honour.
-class QtInputMethod : public InputMethod {
-public:
-    explicit QtInputMethod(QtMainWindow* window) : window_(window) {}
-    void SetOpen(int id, bool open) override;
-
-private:
-    QtMainWindow* window_;
-};
-
 // The desktop's clipboard holds Unicode text: what the program puts is converted from code page
 // 932, what it takes is converted to it, so a character the code page lacks arrives as "?" as
 // between two windows of the program, while other programs exchange ordinary text with it.
 // Opening and emptying cannot fail here.
-=======
->>>>>>> desktop
 class QtClipboard : public Clipboard {
 public:
     bool HasText() override;
