@@ -19,10 +19,35 @@ std::u16string SelectorText(const Controls& ui) {
     return item < 0 ? std::u16string() : ui.ComboItem(id::kBirthMonth, item);
 }
 
-// Replaces the file as a whole: an existing file is either the old one or the new one.
-bool WriteExportFile(const std::u16string& path, std::u16string_view text) {
-    return ReplaceFileAtomically(PathFromText(path), ToCp932(text));
-}
+// The bytes of one export file, converted from its text in pieces while the text grows, so
+// that the whole text never stands in memory beside its bytes.
+class ExportFile {
+public:
+    explicit ExportFile(std::size_t expectedBytes = 0) { bytes_.reserve(expectedBytes); }
+
+    // Lines are appended here, each followed by LineAdded().
+    std::u16string& text() { return text_; }
+    void LineAdded() {
+        if (text_.size() >= kPiece) Convert();
+    }
+
+    // Replaces the file as a whole: an existing file is either the old one or the new one.
+    bool Write(const std::u16string& path) {
+        Convert();
+        const bool ok = ReplaceFileAtomically(PathFromText(path), bytes_);
+        bytes_.clear();
+        return ok;
+    }
+
+private:
+    static constexpr std::size_t kPiece = 1 << 15;
+    void Convert() {
+        bytes_ += ToCp932(text_);
+        text_.clear();
+    }
+    std::u16string text_;
+    std::string bytes_;
+};
 
 std::u16string WriteFailedText(const std::u16string& path) {
     return u"CSVファイル『" + path + u"』を書き込めませんでした。\nCSVファイル出力を中止しました。";
@@ -54,16 +79,24 @@ void CzorvelDlg::OnBnClickedButtonCsvExport() {
         p.saveDialog->AskSavePath(CsvSaveRequest(u"誕生月『" + selector + u"』"));
     if (!path) return;
 
-    std::u16string text = BirthMonthCsvHeader(HeaderCaptions(ui));
+    // Every line is written for "全月": room for all of them at once.
+    std::size_t expected = 0;
+    if (!key)
+        for (const std::u16string& line : lines) expected += 2 * line.size() + 96;
+    ExportFile file(expected);
+    file.text() = BirthMonthCsvHeader(HeaderCaptions(ui));
     const int n = roster_.Count();
     ui.SetProgressRange(id::kProgress, 0, n - 1);
     ui.SetVisible(id::kProgress, true);
     for (int j = 0; j < n; ++j) {
         const std::u16string& line = lines[static_cast<std::size_t>(j)];
-        if (BirthMonthMatches(line, key)) AppendBirthMonthCsvLine(text, line);
+        if (BirthMonthMatches(line, key)) {
+            AppendBirthMonthCsvLine(file.text(), line);
+            file.LineAdded();
+        }
         ui.SetProgressPos(id::kProgress, j);
     }
-    if (!WriteExportFile(*path, text)) {
+    if (!file.Write(*path)) {
         ShowMessage(*p.boxes, WriteFailedText(*path));
         ui.SetVisible(id::kProgress, false);
         return;
@@ -85,9 +118,15 @@ void CzorvelDlg::OnBnClickedButtonBulkMailCsv() {
     const std::optional<std::u16string> path =
         p.saveDialog->AskSavePath(CsvSaveRequest(u"同報メール登録"));
     if (!path) return;
-    std::u16string text = BulkMailCsvHeader();
-    for (int i = from; i < roster_.Count(); ++i) AppendBulkMailCsvLine(text, roster_.Line(i));
-    if (!WriteExportFile(*path, text)) ShowMessage(*p.boxes, WriteFailedText(*path));
+    std::size_t expected = 0;
+    for (int i = from; i < roster_.Count(); ++i) expected += 2 * roster_.Line(i).size() + 32;
+    ExportFile file(expected);
+    file.text() = BulkMailCsvHeader();
+    for (int i = from; i < roster_.Count(); ++i) {
+        AppendBulkMailCsvLine(file.text(), roster_.Line(i));
+        file.LineAdded();
+    }
+    if (!file.Write(*path)) ShowMessage(*p.boxes, WriteFailedText(*path));
 }
 
 void CzorvelDlg::OnBnClickedButtonLabelCsv() {
@@ -121,11 +160,11 @@ void CzorvelDlg::OnBnClickedButtonLabelCsv() {
     // dialog concerned only the chosen name.
     const bool split = valid > kLabelRecordsPerFile;
     std::vector<std::u16string> written;
-    std::u16string text;
+    ExportFile file;
     int inFile = 0;
     auto writeFile = [&](int number) {
         const std::u16string name = split ? LabelSplitFileName(*path, number) : *path;
-        if (!WriteExportFile(name, text)) {
+        if (!file.Write(name)) {
             std::u16string message = WriteFailedText(name);
             if (split) {
                 if (written.empty())
@@ -139,7 +178,6 @@ void CzorvelDlg::OnBnClickedButtonLabelCsv() {
             return false;
         }
         written.push_back(name);
-        text.clear();
         inFile = 0;
         return true;
     };
@@ -148,7 +186,8 @@ void CzorvelDlg::OnBnClickedButtonLabelCsv() {
     for (int j = 0; j < n; ++j) {
         ui.SetProgressPos(id::kProgress, j);
         if (!exported[static_cast<std::size_t>(j)]) continue;
-        AppendLabelRecord(text, lines[static_cast<std::size_t>(j)]);
+        AppendLabelRecord(file.text(), lines[static_cast<std::size_t>(j)]);
+        file.LineAdded();
         if (++inFile == kLabelRecordsPerFile && !writeFile(j + 1)) return;
     }
     if (inFile > 0 && !writeFile(n)) return;

@@ -12,12 +12,14 @@ namespace {
 // The fields of a stored line, counted from 0; fields the line lacks are empty.
 using Fields = std::array<std::u16string_view, kFieldCount>;
 
-Fields SplitFields(std::u16string_view line) {
+Fields SplitFields(std::u16string_view line, std::size_t count = kFieldCount) {
     Fields f{};
+    const char16_t* const data = line.data();
+    const std::size_t size = line.size();
     std::size_t start = 0;
-    for (std::size_t i = 0; i < f.size() && start <= line.size(); ++i) {
-        std::size_t end = line.find(u',', start);
-        if (end == std::u16string_view::npos) end = line.size();
+    for (std::size_t i = 0; i < count && start <= size; ++i) {
+        std::size_t end = start;
+        while (end < size && data[end] != u',') ++end;
         f[i] = line.substr(start, end - start);
         start = end + 1;
     }
@@ -28,29 +30,47 @@ std::u16string_view FieldOf(const Fields& f, RosterField field) {
     return f[static_cast<std::size_t>(field) - 1];
 }
 
-// Appends a stored value between double quotes: its double quotes doubled, "~" as ",".
-void AppendQuotedStored(std::u16string& out, std::u16string_view stored) {
-    out += u'"';
-    for (char16_t c : stored) {
-        if (c == u'"')
-            out += u"\"\"";
-        else
-            out += c == u'~' ? u',' : c;
-    }
-    out += u'"';
+// Lines are built with plain pointer writes into a scratch buffer large enough for the worst
+// case, then appended in one piece.
+char16_t* Scratch(std::size_t size) {
+    thread_local std::u16string buffer;
+    if (buffer.size() < size) buffer.resize(size);
+    return buffer.data();
 }
 
-void AppendLabelColumn(std::u16string& out, std::u16string_view value) {
-    if (value.find_first_of(u",\"") == std::u16string_view::npos) {
-        out += value;
-        return;
+void AppendFrom(std::u16string& out, const char16_t* begin, const char16_t* end) {
+    out.append(begin, static_cast<std::size_t>(end - begin));
+}
+
+// A stored value between double quotes: its double quotes doubled, "~" as ",".
+char16_t* PutQuotedStored(char16_t* p, std::u16string_view stored) {
+    *p++ = u'"';
+    for (char16_t c : stored) {
+        if (c == u'"') *p++ = u'"';
+        *p++ = c == u'~' ? u',' : c;
     }
-    out += u'"';
-    for (char16_t c : value) {
-        if (c == u'"') out += u'"';
-        out += c;
+    *p++ = u'"';
+    return p;
+}
+
+// The length of a label column as written, and whether it is quoted.
+bool NeedsQuotes(std::u16string_view stored) {
+    for (char16_t c : stored)
+        if (c == u'~' || c == u'"' || c == u',') return true;
+    return false;
+}
+
+// A label column: `padding` full-width spaces and the decoded value, quoted when needed.
+char16_t* PutLabelColumn(char16_t* p, std::u16string_view stored, std::size_t padding = 0) {
+    const bool quoted = NeedsQuotes(stored);
+    if (quoted) *p++ = u'"';
+    for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+    for (char16_t c : stored) {
+        if (c == u'"') *p++ = u'"';
+        *p++ = c == u'~' ? u',' : c;
     }
-    out += u'"';
+    if (quoted) *p++ = u'"';
+    return p;
 }
 
 constexpr std::u16string_view kHonorific = u"　様";
@@ -104,23 +124,25 @@ std::u16string BirthMonthCsvHeader(const std::array<std::u16string, 7>& captions
 }
 
 void AppendBirthMonthCsvLine(std::u16string& out, std::u16string_view line) {
-    out += u'"';
+    char16_t* const begin = Scratch(line.size() * 3 + 4);
+    char16_t* p = begin;
+    *p++ = u'"';
     for (char16_t c : line) {
-        switch (c) {
-            case u',':
-                out += u"\",\"";
-                break;
-            case u'~':
-                out += u',';
-                break;
-            case u'"':
-                out += u"\"\"";
-                break;
-            default:
-                out += c;
+        if (c == u',') {
+            *p++ = u'"';
+            *p++ = u',';
+            *p++ = u'"';
+        } else if (c == u'~') {
+            *p++ = u',';
+        } else {
+            if (c == u'"') *p++ = u'"';
+            *p++ = c;
         }
     }
-    out += u"\"\r\n";
+    *p++ = u'"';
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
 }
 
 // --- Bulk-mail CSV ---
@@ -131,77 +153,96 @@ std::u16string BulkMailCsvHeader() {
 }
 
 void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
-    const Fields f = SplitFields(line);
+    const Fields f = SplitFields(line, static_cast<std::size_t>(RosterField::NoPhone));
+    char16_t* const begin = Scratch(line.size() * 2 + 32);
+    char16_t* p = begin;
     for (std::size_t i = 0; i < 7; ++i) {
-        AppendQuotedStored(out, f[i]);
-        out += u',';
+        p = PutQuotedStored(p, f[i]);
+        *p++ = u',';
     }
-    out += FieldOf(f, RosterField::NoPhone) == u"ON" ? u"\"○\"\r\n" : u"\"\"\r\n";
+    p = PutQuotedStored(p, FieldOf(f, RosterField::NoPhone) == u"ON" ? u"○" : u"");
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
 }
 
 // --- Label CSV ---
 
 bool LabelExported(std::u16string_view line, const std::optional<std::u16string>& monthKey) {
-    const Fields f = SplitFields(line);
+    if (!BirthMonthMatches(line, monthKey)) return false;
+    const Fields f = SplitFields(line, static_cast<std::size_t>(RosterField::NoPostcard));
     return FieldOf(f, RosterField::NoFlyer) != u"ON" &&
-           FieldOf(f, RosterField::NoPostcard) != u"ON" && BirthMonthMatches(line, monthKey);
+           FieldOf(f, RosterField::NoPostcard) != u"ON";
 }
 
-std::u16string LabelColumn(std::u16string_view value) {
-    std::u16string out;
-    AppendLabelColumn(out, value);
-    return out;
+std::u16string LabelColumn(std::u16string_view stored) {
+    char16_t* const begin = Scratch(stored.size() * 2 + 2);
+    return std::u16string(begin, PutLabelColumn(begin, stored));
 }
 
 LabelAddress SplitLabelAddress(std::u16string_view address) {
     std::size_t at = address.find(u'　');
     if (at == 0 || at == std::u16string_view::npos) at = address.find(u' ');
-    if (at == 0 || at == std::u16string_view::npos) return {std::u16string(address), {}};
-    return {std::u16string(address.substr(0, at)), std::u16string(address.substr(at + 1))};
+    if (at == 0 || at == std::u16string_view::npos) return {address, {}};
+    return {address.substr(0, at), address.substr(at + 1)};
 }
 
-LabelJoint LabelJointColumns(std::u16string_view name, std::u16string_view joint) {
-    // The length counts the double quotes the value is written with.
-    const std::size_t length = LabelColumn(joint).size();
-    if (length == 0) return {};
-    if (length > 6) return {std::u16string(joint), {}};
-    std::u16string padded;
-    if (const std::size_t s = name.find(u'　'); s != std::u16string_view::npos)
-        padded.assign(s + 1, u'　');
-    padded += joint;
-    return {std::move(padded), std::u16string(kHonorific)};
+LabelJoint LabelJointLayout(std::u16string_view name, std::u16string_view joint) {
+    std::size_t length = joint.size();
+    if (NeedsQuotes(joint)) {
+        length += 2;
+        for (char16_t c : joint) length += c == u'"' ? 1 : 0;
+    }
+    if (length == 0 || length > 6) return {};
+    const std::size_t s = name.find(u'　');
+    return {s == std::u16string_view::npos ? 0 : s + 1, true};
 }
 
 void AppendLabelRecord(std::u16string& out, std::u16string_view line) {
     const Fields f = SplitFields(line);
-    const std::u16string name = DecodeFieldText(FieldOf(f, RosterField::Name));
-    const LabelAddress address =
-        SplitLabelAddress(DecodeFieldText(FieldOf(f, RosterField::Address)));
-    AppendLabelColumn(out, name);
-    out += u',';
-    AppendLabelColumn(out, DecodeFieldText(FieldOf(f, RosterField::PostalCode)));
-    out += u',';
-    AppendLabelColumn(out, address.first);
-    out += u',';
-    AppendLabelColumn(out, address.second);
-    out += u",,";
-    AppendLabelColumn(out, u"[ " + DecodeFieldText(FieldOf(f, RosterField::No)) + u" ]");
-    out += u",,";
-    AppendLabelColumn(out, name);
-    out += u',';
-    out += kHonorific;
-    for (RosterField joint : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
-        const LabelJoint j = LabelJointColumns(name, DecodeFieldText(FieldOf(f, joint)));
-        out += u',';
-        AppendLabelColumn(out, j.name);
-        out += u',';
-        out += j.honorific;
+    const std::u16string_view name = FieldOf(f, RosterField::Name);
+    const LabelAddress address = SplitLabelAddress(FieldOf(f, RosterField::Address));
+    // Each column at most doubles; the name is written twice and pads up to three joint names.
+    char16_t* const begin = Scratch(line.size() * 2 + name.size() * 6 + 64);
+    char16_t* p = begin;
+    auto put = [&p](std::u16string_view text) {
+        for (char16_t c : text) *p++ = c;
+    };
+    p = PutLabelColumn(p, name);
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::PostalCode));
+    *p++ = u',';
+    p = PutLabelColumn(p, address.first);
+    *p++ = u',';
+    p = PutLabelColumn(p, address.second);
+    put(u",,");
+    const std::u16string_view no = FieldOf(f, RosterField::No);
+    if (NeedsQuotes(no)) {
+        p = PutLabelColumn(p, u"[ " + std::u16string(no) + u" ]");
+    } else {
+        put(u"[ ");
+        put(no);
+        put(u" ]");
     }
-    out += u',';
-    AppendLabelColumn(out, DecodeFieldText(FieldOf(f, RosterField::Remark1)));
-    out += u',';
-    AppendLabelColumn(out, DecodeFieldText(FieldOf(f, RosterField::Remark2)));
-    out += u"\r\n";
+    put(u",,");
+    p = PutLabelColumn(p, name);
+    *p++ = u',';
+    put(kHonorific);
+    for (RosterField field : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
+        const std::u16string_view joint = FieldOf(f, field);
+        const LabelJoint layout = LabelJointLayout(name, joint);
+        *p++ = u',';
+        p = PutLabelColumn(p, joint, layout.padding);
+        *p++ = u',';
+        if (layout.honorific) put(kHonorific);
+    }
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark1));
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark2));
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
 }
 
 std::u16string LabelQuestion(int dropped, int valid, std::u16string_view selectorText) {

@@ -40,23 +40,29 @@ inline constexpr int kLabelRecordsPerFile = 3000;
 // Whether an entry is written: NoFlyer and NoPostcard not "ON", and the birth month matches.
 bool LabelExported(std::u16string_view line, const std::optional<std::u16string>& monthKey);
 
-// A column's text as written: between double quotes, with its double quotes doubled, when it
-// holds a comma or a double quote; unchanged otherwise.
-std::u16string LabelColumn(std::u16string_view value);
+// The label functions below take field values as stored, a typed comma held as "~".
 
-// The address (decoded) in two parts: split at its first full-width space unless that is the
-// first character, else at its first half-width space unless that is the first character.
+// A column's text as written: the value decoded, then between double quotes with its double
+// quotes doubled when it holds a comma or a double quote; unchanged otherwise.
+std::u16string LabelColumn(std::u16string_view stored);
+
+// The address in two parts: split at its first full-width space unless that is the first
+// character, else at its first half-width space unless that is the first character; the space
+// itself is dropped.
 struct LabelAddress {
-    std::u16string first, second;
+    std::u16string_view first, second;
 };
 LabelAddress SplitLabelAddress(std::u16string_view address);
 
-// A joint name (decoded) and its honorific column, before quoting: up to six characters it is
-// aligned under the given name of `name` and gets "　様"; longer, it stands alone.
+// The layout of a joint name beside `name`: full-width spaces put in front (as many as the
+// family name and its space in `name`) and the honorific column "　様", both for a joint name
+// of one to six characters as written (quotes included); a longer one stands alone, an empty
+// one leaves both columns empty.
 struct LabelJoint {
-    std::u16string name, honorific;
+    std::size_t padding = 0;
+    bool honorific = false;
 };
-LabelJoint LabelJointColumns(std::u16string_view name, std::u16string_view joint);
+LabelJoint LabelJointLayout(std::u16string_view name, std::u16string_view joint);
 
 // Appends the 17-column record of one entry.
 void AppendLabelRecord(std::u16string& out, std::u16string_view line);

@@ -100,33 +100,39 @@ TEST(CsvLines, LabelAddressSplit) {
     }
 }
 
-TEST(CsvLines, LabelJointColumns) {
+TEST(CsvLines, LabelJointLayout) {
     struct Case {
-        const char16_t *name, *joint, *column, *honorific;
+        const char16_t *name, *joint;
+        std::size_t padding;
+        bool honorific;
     } cases[] = {
-        {u"山田　太郎", u"", u"", u""},
-        {u"山田　太郎", u"花", u"　　　花", u"　様"},
-        {u"山田　太郎", u"花子", u"　　　花子", u"　様"},
-        {u"山田　太郎", u"六文字の名前", u"　　　六文字の名前", u"　様"},
-        {u"山田　太郎", u"七文字の名前だ", u"七文字の名前だ", u""},
-        {u"佐々木　一", u"花子", u"　　　　花子", u"　様"},
-        {u"山田太郎", u"花子", u"花子", u"　様"},
-        {u"山田太郎", u"七文字の名前だ", u"七文字の名前だ", u""},
+        {u"山田　太郎", u"", 0, false},
+        {u"山田　太郎", u"花", 3, true},
+        {u"山田　太郎", u"花子", 3, true},
+        {u"山田　太郎", u"六文字の名前", 3, true},
+        {u"山田　太郎", u"七文字の名前だ", 0, false},
+        {u"佐々木　一", u"花子", 4, true},
+        {u"　山田", u"花子", 1, true},
+        {u"山田太郎", u"花子", 0, true},
+        {u"山田 太郎", u"花子", 0, true},  // only a full-width space counts
+        {u"山田太郎", u"七文字の名前だ", 0, false},
         // The length counts the quotes the value is written with: "a,bcd" is seven.
-        {u"山田　太郎", u"a,bc", u"　　　a,bc", u"　様"},
-        {u"山田　太郎", u"a,bcd", u"a,bcd", u""},
+        {u"山田　太郎", u"a~bc", 3, true},
+        {u"山田　太郎", u"a~bcd", 0, false},
+        {u"山田　太郎", u"a\"b", 3, true},
+        {u"山田　太郎", u"a\"bc", 0, false},
     };
     for (const Case& c : cases) {
-        const LabelJoint j = LabelJointColumns(c.name, c.joint);
-        EXPECT_EQ(j.name, c.column) << U8(c.name) << " " << U8(c.joint);
+        const LabelJoint j = LabelJointLayout(c.name, c.joint);
+        EXPECT_EQ(j.padding, c.padding) << U8(c.name) << " " << U8(c.joint);
         EXPECT_EQ(j.honorific, c.honorific) << U8(c.name) << " " << U8(c.joint);
     }
 }
 
 TEST(CsvLines, LabelQuoting) {
     const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"", u""},         {u"A,B", u"\"A,B\""}, {u"A\"B", u"\"A\"\"B\""},
-        {u"=1+2", u"=1+2"}, {u"a~b～", u"a~b～"},
+        {u"", u""},     {u"A~B", u"\"A,B\""}, {u"A\"B", u"\"A\"\"B\""},     {u"=1+2", u"=1+2"},
+        {u"-1", u"-1"}, {u"a～b", u"a～b"},   {u"\"~\"", u"\"\"\",\"\"\""},
     };
     for (const auto& [value, column] : cases) EXPECT_EQ(LabelColumn(value), column) << U8(value);
 }

@@ -206,22 +206,24 @@ TEST_F(CsvReaderTest, LabelCsvHasSeventeenColumns) {
     ASSERT_EQ(rows.size(), kRoster.size());
     for (std::size_t i = 0; i < kRoster.size(); ++i) {
         const std::u16string& line = kRoster[i];
-        auto field = [&line](RosterField f) { return DecodeFieldText(GetField(f, line).text); };
-        auto back = [](std::u16string_view s) { return FromCp932(ToCp932(s)); };
-        const LabelAddress address = SplitLabelAddress(field(RosterField::Address));
-        Row expected = {field(RosterField::Name),
+        auto field = [&line](RosterField f) { return GetField(f, line).text; };
+        auto back = [](std::u16string_view s) { return FromCp932(ToCp932(DecodeFieldText(s))); };
+        const std::u16string name = field(RosterField::Name);
+        const std::u16string addressText = field(RosterField::Address);
+        const LabelAddress address = SplitLabelAddress(addressText);
+        Row expected = {name,
                         field(RosterField::PostalCode),
-                        address.first,
-                        address.second,
+                        std::u16string(address.first),
+                        std::u16string(address.second),
                         u"",
                         u"[ " + field(RosterField::No) + u" ]",
                         u"",
-                        field(RosterField::Name),
+                        name,
                         u"　様"};
         for (RosterField j : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
-            const LabelJoint joint = LabelJointColumns(field(RosterField::Name), field(j));
-            expected.push_back(joint.name);
-            expected.push_back(joint.honorific);
+            const LabelJoint joint = LabelJointLayout(name, field(j));
+            expected.push_back(std::u16string(joint.padding, u'　') + field(j));
+            expected.push_back(joint.honorific ? u"　様" : u"");
         }
         expected.push_back(field(RosterField::Remark1));
         expected.push_back(field(RosterField::Remark2));
