@@ -29,6 +29,7 @@ protected:
 private:
     int low_ = 0, high_ = 100, pos_ = 0;
     int paints_ = 0;
+    bool firstOfRun_ = false;
     ProgressThrottle throttle_;
 };
 
