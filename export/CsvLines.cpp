@@ -42,35 +42,39 @@ void AppendFrom(std::u16string& out, const char16_t* begin, const char16_t* end)
     out.append(begin, static_cast<std::size_t>(end - begin));
 }
 
-// A stored value between double quotes: its double quotes doubled, "~" as ",".
-char16_t* PutQuotedStored(char16_t* p, std::u16string_view stored) {
-    *p++ = u'"';
-    for (char16_t c : stored) {
-        if (c == u'"') *p++ = u'"';
-        *p++ = c == u'~' ? u',' : c;
-    }
-    *p++ = u'"';
-    return p;
-}
-
-// The length of a label column as written, and whether it is quoted.
+// Whether a label column is written between quotes.
 bool NeedsQuotes(std::u16string_view stored) {
     for (char16_t c : stored)
         if (c == u'~' || c == u'"' || c == u',') return true;
     return false;
 }
 
-// A label column: `padding` full-width spaces and the decoded value, quoted when needed.
+// A label column: `padding` full-width spaces and the decoded value, quoted when needed. The
+// value is copied as it is and only written again when it turns out to need quotes.
 char16_t* PutLabelColumn(char16_t* p, std::u16string_view stored, std::size_t padding = 0) {
-    const bool quoted = NeedsQuotes(stored);
-    if (quoted) *p++ = u'"';
+    char16_t* const start = p;
     for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
     for (char16_t c : stored) {
-        if (c == u'"') *p++ = u'"';
-        *p++ = c == u'~' ? u',' : c;
+        if (c == u'~' || c == u'"' || c == u',') {
+            p = start;
+            *p++ = u'"';
+            for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+            for (char16_t d : stored) {
+                if (d == u'"') *p++ = u'"';
+                *p++ = d == u'~' ? u',' : d;
+            }
+            *p++ = u'"';
+            return p;
+        }
+        *p++ = c;
     }
-    if (quoted) *p++ = u'"';
     return p;
+}
+
+// Whether the field that starts at `at` is exactly "ON".
+bool FieldIsOn(std::u16string_view line, std::size_t at) {
+    return at + 2 <= line.size() && line[at] == u'O' && line[at + 1] == u'N' &&
+           (at + 2 == line.size() || line[at + 2] == u',');
 }
 
 constexpr std::u16string_view kHonorific = u"　様";
@@ -153,14 +157,26 @@ std::u16string BulkMailCsvHeader() {
 }
 
 void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
-    const Fields f = SplitFields(line, static_cast<std::size_t>(RosterField::NoPhone));
     char16_t* const begin = Scratch(line.size() * 2 + 32);
     char16_t* p = begin;
-    for (std::size_t i = 0; i < 7; ++i) {
-        p = PutQuotedStored(p, f[i]);
+    const std::size_t size = line.size();
+    std::size_t i = 0;
+    // Fields 1 to 7 in one pass, each between quotes; a short line ends in empty fields.
+    *p++ = u'"';
+    for (int column = 1; column <= 7; ++column, ++i) {
+        for (; i < size && line[i] != u','; ++i) {
+            if (line[i] == u'"') *p++ = u'"';
+            *p++ = line[i] == u'~' ? u',' : line[i];
+        }
+        *p++ = u'"';
         *p++ = u',';
+        *p++ = u'"';
     }
-    p = PutQuotedStored(p, FieldOf(f, RosterField::NoPhone) == u"ON" ? u"○" : u"");
+    // Column 8 from NoPhone, field 10, past fields 8 and 9.
+    for (int skipped = 0; skipped < 2 && i < size; ++i)
+        if (line[i] == u',') ++skipped;
+    if (FieldIsOn(line, i)) *p++ = u'○';
+    *p++ = u'"';
     *p++ = u'\r';
     *p++ = u'\n';
     AppendFrom(out, begin, p);
@@ -170,9 +186,16 @@ void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
 
 bool LabelExported(std::u16string_view line, const std::optional<std::u16string>& monthKey) {
     if (!BirthMonthMatches(line, monthKey)) return false;
-    const Fields f = SplitFields(line, static_cast<std::size_t>(RosterField::NoPostcard));
-    return FieldOf(f, RosterField::NoFlyer) != u"ON" &&
-           FieldOf(f, RosterField::NoPostcard) != u"ON";
+    // NoFlyer and NoPostcard, fields 12 and 13, follow the eleventh comma.
+    const std::size_t size = line.size();
+    std::size_t i = 0;
+    for (int commas = 0; commas < 11; ++i) {
+        if (i >= size) return true;  // the flags are missing: empty, not "ON"
+        if (line[i] == u',') ++commas;
+    }
+    if (FieldIsOn(line, i)) return false;
+    while (i < size && line[i] != u',') ++i;
+    return i >= size || !FieldIsOn(line, i + 1);
 }
 
 std::u16string LabelColumn(std::u16string_view stored) {

@@ -70,6 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (mailRow.size() != 8) std::abort();
     for (int f = 1; f <= 7; ++f)
         if (mailRow[f - 1] != zl::DecodeFieldText(zl::GetField(f, line).text)) std::abort();
+    auto on = [&line](zl::RosterField f) { return zl::GetField(f, line).text == u"ON"; };
+    if (mailRow[7] != (on(zl::RosterField::NoPhone) ? u"○" : u"")) std::abort();
+    if (zl::LabelExported(line, std::nullopt) !=
+        (!on(zl::RosterField::NoFlyer) && !on(zl::RosterField::NoPostcard)))
+        std::abort();
 
     std::u16string label;
     zl::AppendLabelRecord(label, line);
