@@ -100,6 +100,9 @@ public:
 
     // --- Exports (export/) ---
     // CSV exports.
+    void OnBnClickedButtonCsvExport();    // 1032, birth-month CSV
+    void OnBnClickedButtonBulkMailCsv();  // 1035, bulk-mail CSV from the selected line down
+    void OnBnClickedButtonLabelCsv();     // 1047, label CSV, split at 3,000 records
 
     // Spreadsheet exports.
 

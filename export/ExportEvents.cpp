@@ -8,6 +8,15 @@ namespace zl {
 const EventBindings& ExportEventBindings() {
     static const EventBindings rows = {
         // CSV exports
+        {UiEvent::Clicked,
+         {id::kCsvExport},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonCsvExport(); }},
+        {UiEvent::Clicked,
+         {id::kBulkMailCsv},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonBulkMailCsv(); }},
+        {UiEvent::Clicked,
+         {id::kLabelCsv},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonLabelCsv(); }},
         // Spreadsheet exports
     };
     return rows;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/DateTime.h"
@@ -29,11 +30,19 @@ inline BoxAnswer ShowMessage(MessageBoxes& boxes, std::u16string_view text,
     return boxes.Show(text, icon, buttons);
 }
 
+// One choice of the dialog's file-type list: its name and its patterns ("*.csv", "*.*").
+struct FileFilter {
+    std::u16string name;
+    std::u16string patterns;
+};
+
 struct SaveRequest {
     std::u16string title;
-    std::u16string defaultName;  // proposed file name
-    std::u16string filter;       // e.g. u"CSV (*.csv)"
-    std::u16string defaultExt;   // e.g. u"csv"
+    std::u16string defaultName;       // proposed file name
+    std::u16string filter;            // e.g. u"CSV (*.csv)"; used when `filters` is empty
+    std::u16string defaultExt;        // e.g. u"csv"; added to a chosen name that has no extension
+    std::vector<FileFilter> filters;  // in the order shown; the first is selected
+    bool confirmOverwrite = true;     // ask before an existing file is chosen
 };
 
 class SaveDialog {

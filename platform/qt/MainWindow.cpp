@@ -11,13 +11,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QWindow>
 #include <utility>
 
 #include "app/ControlTable.h"
+#include "platform/qt/ProgressBar.h"
 
 static void InitZorvelResources() { Q_INIT_RESOURCE(zorvel); }
 
@@ -366,11 +366,7 @@ void QtMainWindow::Build() {
                 break;
             }
             case ControlKind::ProgressBar: {
-                auto* p = new QProgressBar(this);
-                p->setTextVisible(false);
-                p->setRange(0, 100);
-                p->setValue(0);
-                w = p;
+                w = new ProgressBar(this);
                 break;
             }
             case ControlKind::Label: {
@@ -718,10 +714,10 @@ void QtMainWindow::SetPickerValue(int id, std::optional<DateTime> value) {
 }
 
 void QtMainWindow::SetProgressRange(int id, int low, int high) {
-    if (auto* p = qobject_cast<QProgressBar*>(Widget(id))) p->setRange(low, high);
+    if (auto* p = qobject_cast<ProgressBar*>(Widget(id))) p->SetRange(low, high);
 }
 void QtMainWindow::SetProgressPos(int id, int pos) {
-    if (auto* p = qobject_cast<QProgressBar*>(Widget(id))) p->setValue(pos);
+    if (auto* p = qobject_cast<ProgressBar*>(Widget(id))) p->SetPos(pos);
 }
 
 }  // namespace zl

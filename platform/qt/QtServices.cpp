@@ -104,11 +104,52 @@ BoxAnswer QtMessageBoxes::Show(std::u16string_view text, BoxIcon icon, BoxButton
     return ok ? BoxAnswer::Ok : BoxAnswer::No;
 }
 
+namespace {
+
+// The save dialog asks its own question before an existing file is replaced, in the program's
+// language; Qt's question would follow the system's.
+class OverwriteAskingDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    bool confirm = true;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (confirm && !files.isEmpty()) {
+            const QFileInfo info(files.first());
+            if (info.exists() && !info.isDir()) {
+                QMessageBox box(this);
+                box.setWindowTitle(QStringLiteral("名前を付けて保存の確認"));
+                box.setIcon(QMessageBox::Warning);
+                box.setTextFormat(Qt::PlainText);
+                box.setText(info.fileName() +
+                            QStringLiteral(" は既に存在します。\n上書きしますか?"));
+                QPushButton* yes = box.addButton(kYes, QMessageBox::YesRole);
+                QPushButton* no = box.addButton(kNo, QMessageBox::NoRole);
+                box.setDefaultButton(no);
+                box.setEscapeButton(no);
+                box.exec();
+                if (box.clickedButton() != yes) return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
 std::optional<std::u16string> QtSaveDialog::AskSavePath(const SaveRequest& request) {
     const QString start = QDir(Q(folder_)).filePath(Q(request.defaultName));
-    QFileDialog dialog(owner_, Q(request.title), start, Q(request.filter));
+    QStringList filters;
+    for (const FileFilter& f : request.filters)
+        filters << Q(f.name) + QStringLiteral(" (") + Q(f.patterns) + QLatin1Char(')');
+    const QString filter = filters.isEmpty() ? Q(request.filter) : filters.join(";;");
+    OverwriteAskingDialog dialog(owner_, Q(request.title), start, filter);
+    dialog.confirm = request.confirmOverwrite;
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(Q(request.defaultExt));
+    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdU16String();
 }

@@ -1,0 +1,288 @@
+#include "export/CsvLines.h"
+
+#include <array>
+
+#include "export/BirthMonthFilter.h"
+#include "platform/TextUtil.h"
+#include "roster/RosterLine.h"
+
+namespace zl {
+namespace {
+
+// The fields of a stored line, counted from 0; fields the line lacks are empty.
+using Fields = std::array<std::u16string_view, kFieldCount>;
+
+Fields SplitFields(std::u16string_view line, std::size_t count = kFieldCount) {
+    Fields f{};
+    const char16_t* const data = line.data();
+    const std::size_t size = line.size();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < count && start <= size; ++i) {
+        std::size_t end = start;
+        while (end < size && data[end] != u',') ++end;
+        f[i] = line.substr(start, end - start);
+        start = end + 1;
+    }
+    return f;
+}
+
+std::u16string_view FieldOf(const Fields& f, RosterField field) {
+    return f[static_cast<std::size_t>(field) - 1];
+}
+
+// Lines are built with plain pointer writes into a scratch buffer large enough for the worst
+// case, then appended in one piece.
+char16_t* Scratch(std::size_t size) {
+    thread_local std::u16string buffer;
+    if (buffer.size() < size) buffer.resize(size);
+    return buffer.data();
+}
+
+void AppendFrom(std::u16string& out, const char16_t* begin, const char16_t* end) {
+    out.append(begin, static_cast<std::size_t>(end - begin));
+}
+
+// Whether a label column is written between quotes.
+bool NeedsQuotes(std::u16string_view stored) {
+    for (char16_t c : stored)
+        if (c == u'~' || c == u'"' || c == u',') return true;
+    return false;
+}
+
+// A label column: `padding` full-width spaces and the decoded value, quoted when needed. The
+// value is copied as it is and only written again when it turns out to need quotes.
+char16_t* PutLabelColumn(char16_t* p, std::u16string_view stored, std::size_t padding = 0) {
+    char16_t* const start = p;
+    for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+    for (char16_t c : stored) {
+        if (c == u'~' || c == u'"' || c == u',') {
+            p = start;
+            *p++ = u'"';
+            for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+            for (char16_t d : stored) {
+                if (d == u'"') *p++ = u'"';
+                *p++ = d == u'~' ? u',' : d;
+            }
+            *p++ = u'"';
+            return p;
+        }
+        *p++ = c;
+    }
+    return p;
+}
+
+// Whether the field that starts at `at` is exactly "ON".
+bool FieldIsOn(std::u16string_view line, std::size_t at) {
+    return at + 2 <= line.size() && line[at] == u'O' && line[at + 1] == u'N' &&
+           (at + 2 == line.size() || line[at + 2] == u',');
+}
+
+constexpr std::u16string_view kHonorific = u"　様";
+
+}  // namespace
+
+std::u16string FormatCount(int count) {
+    if (count < 1000) return ToU16(count);
+    return ToU16(count / 1000) + u"," + ZeroPad(count % 1000, 3);
+}
+
+SaveRequest CsvSaveRequest(std::u16string_view defaultName) {
+    SaveRequest r;
+    r.title = u"名前を付けて保存";
+    r.defaultName = std::u16string(defaultName);
+    r.defaultExt = u"csv";
+    r.filters = {{u"CSVﾃﾞｰﾀ", u"*.csv"}, {u"全て", u"*.*"}};
+    r.confirmOverwrite = true;
+    return r;
+}
+
+// --- Birth-month CSV ---
+
+std::u16string BirthMonthCsvHeader(const std::array<std::u16string, 7>& captions) {
+    static constexpr std::u16string_view kFixed[] = {u"No.",
+                                                     u"名前",
+                                                     u"なまえ",
+                                                     u"〒",
+                                                     u"住所",
+                                                     u"電話番号",
+                                                     u"Eメール or ホームページ",
+                                                     u"生年月日（記入）",
+                                                     u"生年月日（西暦）",
+                                                     u"電話不要",
+                                                     u"E-Mail不要",
+                                                     u"チラシ不要",
+                                                     u"ハガキ不要",
+                                                     u"登録日",
+                                                     u"期待度"};
+    std::u16string out;
+    auto append = [&out](std::u16string_view label) {
+        if (!out.empty()) out += u',';
+        out += u'"';
+        out += ReplaceAll(label, u"\"", u"\"\"");
+        out += u'"';
+    };
+    for (std::u16string_view label : kFixed) append(label);
+    for (const std::u16string& caption : captions) append(caption);
+    out += u"\r\n";
+    return out;
+}
+
+void AppendBirthMonthCsvLine(std::u16string& out, std::u16string_view line) {
+    char16_t* const begin = Scratch(line.size() * 3 + 4);
+    char16_t* p = begin;
+    *p++ = u'"';
+    for (char16_t c : line) {
+        if (c == u',') {
+            *p++ = u'"';
+            *p++ = u',';
+            *p++ = u'"';
+        } else if (c == u'~') {
+            *p++ = u',';
+        } else {
+            if (c == u'"') *p++ = u'"';
+            *p++ = c;
+        }
+    }
+    *p++ = u'"';
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
+}
+
+// --- Bulk-mail CSV ---
+
+std::u16string BulkMailCsvHeader() {
+    return u"\"名前（姓）\",\"名前（名）\",\"かな（めい）\",\"郵便番号\",\"番地以下\",\"電話番号\","
+           u"\"メールアドレス\",\"携帯電話メールアドレス\"\r\n";
+}
+
+void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
+    char16_t* const begin = Scratch(line.size() * 2 + 32);
+    char16_t* p = begin;
+    const std::size_t size = line.size();
+    std::size_t i = 0;
+    // Fields 1 to 7 in one pass, each between quotes; a short line ends in empty fields.
+    *p++ = u'"';
+    for (int column = 1; column <= 7; ++column, ++i) {
+        for (; i < size && line[i] != u','; ++i) {
+            if (line[i] == u'"') *p++ = u'"';
+            *p++ = line[i] == u'~' ? u',' : line[i];
+        }
+        *p++ = u'"';
+        *p++ = u',';
+        *p++ = u'"';
+    }
+    // Column 8 from NoPhone, field 10, past fields 8 and 9.
+    for (int skipped = 0; skipped < 2 && i < size; ++i)
+        if (line[i] == u',') ++skipped;
+    if (FieldIsOn(line, i)) *p++ = u'○';
+    *p++ = u'"';
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
+}
+
+// --- Label CSV ---
+
+bool LabelExported(std::u16string_view line, const std::optional<std::u16string>& monthKey) {
+    if (!BirthMonthMatches(line, monthKey)) return false;
+    // NoFlyer and NoPostcard, fields 12 and 13, follow the eleventh comma.
+    const std::size_t size = line.size();
+    std::size_t i = 0;
+    for (int commas = 0; commas < 11; ++i) {
+        if (i >= size) return true;  // the flags are missing: empty, not "ON"
+        if (line[i] == u',') ++commas;
+    }
+    if (FieldIsOn(line, i)) return false;
+    while (i < size && line[i] != u',') ++i;
+    return i >= size || !FieldIsOn(line, i + 1);
+}
+
+std::u16string LabelColumn(std::u16string_view stored) {
+    char16_t* const begin = Scratch(stored.size() * 2 + 2);
+    return std::u16string(begin, PutLabelColumn(begin, stored));
+}
+
+LabelAddress SplitLabelAddress(std::u16string_view address) {
+    std::size_t at = address.find(u'　');
+    if (at == 0 || at == std::u16string_view::npos) at = address.find(u' ');
+    if (at == 0 || at == std::u16string_view::npos) return {address, {}};
+    return {address.substr(0, at), address.substr(at + 1)};
+}
+
+LabelJoint LabelJointLayout(std::u16string_view name, std::u16string_view joint) {
+    std::size_t length = joint.size();
+    if (NeedsQuotes(joint)) {
+        length += 2;
+        for (char16_t c : joint) length += c == u'"' ? 1 : 0;
+    }
+    if (length == 0 || length > 6) return {};
+    const std::size_t s = name.find(u'　');
+    return {s == std::u16string_view::npos ? 0 : s + 1, true};
+}
+
+void AppendLabelRecord(std::u16string& out, std::u16string_view line) {
+    const Fields f = SplitFields(line);
+    const std::u16string_view name = FieldOf(f, RosterField::Name);
+    const LabelAddress address = SplitLabelAddress(FieldOf(f, RosterField::Address));
+    // Each column at most doubles; the name is written twice and pads up to three joint names.
+    char16_t* const begin = Scratch(line.size() * 2 + name.size() * 6 + 64);
+    char16_t* p = begin;
+    auto put = [&p](std::u16string_view text) {
+        for (char16_t c : text) *p++ = c;
+    };
+    p = PutLabelColumn(p, name);
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::PostalCode));
+    *p++ = u',';
+    p = PutLabelColumn(p, address.first);
+    *p++ = u',';
+    p = PutLabelColumn(p, address.second);
+    put(u",,");
+    const std::u16string_view no = FieldOf(f, RosterField::No);
+    if (NeedsQuotes(no)) {
+        p = PutLabelColumn(p, u"[ " + std::u16string(no) + u" ]");
+    } else {
+        put(u"[ ");
+        put(no);
+        put(u" ]");
+    }
+    put(u",,");
+    p = PutLabelColumn(p, name);
+    *p++ = u',';
+    put(kHonorific);
+    for (RosterField field : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
+        const std::u16string_view joint = FieldOf(f, field);
+        const LabelJoint layout = LabelJointLayout(name, joint);
+        *p++ = u',';
+        p = PutLabelColumn(p, joint, layout.padding);
+        *p++ = u',';
+        if (layout.honorific) put(kHonorific);
+    }
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark1));
+    *p++ = u',';
+    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark2));
+    *p++ = u'\r';
+    *p++ = u'\n';
+    AppendFrom(out, begin, p);
+}
+
+std::u16string LabelQuestion(int dropped, int valid, std::u16string_view selectorText) {
+    std::u16string q = u"チラシ不要かハガキ不要で間引かれるのは、" + FormatCount(dropped) +
+                       u"件です。" + u"有効データは、" + FormatCount(valid) + u"件です。";
+    if (valid > kLabelRecordsPerFile) q += u"Labrinのデータ容量3,000件を超えていますので、分割して";
+    q += u"\r誕生月『";
+    q += selectorText;
+    q += u"』のLabrin用CSVファイル出力を行います。";
+    q += u"\r\rNo."
+         u"は会社機関等同２行目欄に入りますので、その欄はLabrinで小さな文字サイズに設定ください。";
+    return q;
+}
+
+std::u16string LabelSplitFileName(std::u16string_view chosenPath, int number) {
+    const std::size_t keep = chosenPath.size() > 4 ? chosenPath.size() - 4 : 0;
+    return std::u16string(chosenPath.substr(0, keep)) + u"-" + ZeroPad(number, 4) + u".csv";
+}
+
+}  // namespace zl
