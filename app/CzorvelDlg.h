@@ -96,6 +96,8 @@ public:
     // CSV exports.
 
     // Spreadsheet exports.
+    void OnBnClickedButtonExcel();  // 1041: the birth-month workbook
+    void OnBnClickedButtonXls();    // 1068: the expectation workbook
 
     // --- Links and clipboard (links/) ---
     // Opens a web address, mailto text or file; logs "ShellExecute ret = %d %s".

@@ -9,6 +9,12 @@ const EventBindings& ExportEventBindings() {
     static const EventBindings rows = {
         // CSV exports
         // Spreadsheet exports
+        {UiEvent::Clicked,
+         {id::kExcelExport},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonExcel(); }},
+        {UiEvent::Clicked,
+         {id::kExpectationXls},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonXls(); }},
     };
     return rows;
 }

@@ -1,5 +1,5 @@
 // The outside world other than the window's controls: message boxes, the save dialog, the
-// clock, the machine, the input method, the clipboard and the shell.
+// clock, the machine, the input method, the clipboard, the shell and the spreadsheet.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 
 #include "platform/Controls.h"
 #include "platform/DateTime.h"
+#include "platform/Spreadsheet.h"
 
 namespace zl {
 
@@ -89,6 +90,7 @@ struct Platform {
     InputMethod* inputMethod = nullptr;
     Clipboard* clipboard = nullptr;
     Shell* shell = nullptr;
+    Spreadsheet* spreadsheet = nullptr;
 };
 
 }  // namespace zl

@@ -72,6 +72,7 @@ void Scenario::Execute(const Command& c) {
         platform.inputMethod = ime_.get();
         platform.clipboard = &clipboard_;
         platform.shell = &shell_;
+        platform.spreadsheet = &spreadsheet_;
         dlg_ = std::make_unique<zl::CzorvelDlg>(platform, &about_);
         window_->Attach(dlg_.get(), &dlg_->roster());
         window_->Start();

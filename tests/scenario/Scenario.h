@@ -88,6 +88,7 @@ public:
     ScriptedSystem system_{world_};
     MemoryClipboard clipboard_{world_};
     RecordingShell shell_{world_};
+    RecordingSpreadsheet spreadsheet_{world_.spreadsheet};
     NoAboutBox about_;
     std::unique_ptr<zl::QtInputMethod> realIme_;
     std::unique_ptr<RecordingInputMethod> ime_;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingSpreadsheet.h"
 #include "Support.h"
 #include "app/CzorvelDlg.h"
 #include "platform/Services.h"
@@ -34,6 +35,7 @@ struct World {
     std::map<int, bool> ime;
     std::vector<std::string> problems;  // found by the services while a command ran
     std::function<void()> stampFiles;
+    SpreadsheetState spreadsheet;
 };
 
 class ScriptedBoxes : public zl::MessageBoxes {
