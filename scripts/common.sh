@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZORVEL_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libicu-dev libxlsxwriter-dev libgtest-dev
-          fonts-ipafont-gothic xvfb xauth)
+          fonts-ipafont-gothic xvfb xauth unzip libreoffice-calc-nogui)
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
