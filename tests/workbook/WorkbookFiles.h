@@ -44,7 +44,7 @@ public:
 };
 
 // Standard output of a shell command, with its exit status.
-inline std::string Run(const std::string& command, int* status = nullptr) {
+inline std::string RunCommand(const std::string& command, int* status = nullptr) {
     std::string out;
     if (FILE* p = ::popen(command.c_str(), "r")) {
         char buffer[65536];
@@ -66,7 +66,7 @@ inline std::string Quote(const std::string& s) {
 
 // One part of a zip file.
 inline std::string ZipPart(const std::filesystem::path& zip, const std::string& part) {
-    return Run("unzip -p " + Quote(zip.string()) + " " + Quote(part));
+    return RunCommand("unzip -p " + Quote(zip.string()) + " " + Quote(part));
 }
 
 inline std::string XmlUnescape(std::string s) {
