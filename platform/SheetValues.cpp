@@ -104,6 +104,7 @@ bool ReadNumber(std::u16string_view s, TypedValue& out) {
     }
     if (at != s.size() || intDigits + decimals == 0) return false;
     if (intDigits == 0) ascii.insert(ascii.size() - decimals - 1, "0");
+    if (ascii.back() == '.') ascii.pop_back();  // "1." is 1
     double value = 0;
     const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (ec != std::errc() || end != ascii.data() + ascii.size()) return false;

@@ -28,6 +28,8 @@ TEST(TypedInput, ReadsNumbersDatesAndTexts) {
         {u"007", Kind::Number, 7, ""},
         {u"3.25", Kind::Number, 3.25, "0.00"},
         {u".5", Kind::Number, 0.5, "0.0"},
+        {u"-.5", Kind::Number, -0.5, "0.0"},
+        {u"12.", Kind::Number, 12, ""},
         {u"09012345678", Kind::Number, 9012345678.0, ""},
         // Separators out of their groups of three, signs alone, other forms: text.
         {u"1,00", Kind::Text, 0, ""},
@@ -35,6 +37,8 @@ TEST(TypedInput, ReadsNumbersDatesAndTexts) {
         {u",123", Kind::Text, 0, ""},
         {u"1,000,", Kind::Text, 0, ""},
         {u"-", Kind::Text, 0, ""},
+        {u".", Kind::Text, 0, ""},
+        {u"-.", Kind::Text, 0, ""},
         {u"1.2.3", Kind::Text, 0, ""},
         {u" 12", Kind::Text, 0, ""},
         {u"１２", Kind::Text, 0, ""},
