@@ -183,25 +183,36 @@ bool Workbooks(const std::vector<std::u16string>& lines) {
              FillExpectationWorkbook(s, l, kCaptions, p);
          }},
     };
+    // The best of three runs each, taken in turns, so that a busy machine weighs on both alike.
+    constexpr int kRuns = 3;
     for (const Book& book : books) {
-        SpreadsheetResult r;
-        const double ours = Millis([&] {
-            book.fill(sheet, lines, progress);
-            r = sheet.Finish();
-        });
         Capture capture;
         book.fill(capture, lines, progress);
         const Floor floor = Prepare(capture);
-        bool floorOk = false;
         const fs::path floorFile = folder / "floor.xlsx";
-        const double floorMs = Millis([&] { floorOk = WriteFloor(floor, floorFile); });
-        std::printf("%s: %zu cells, %.1f MB\n", book.name, capture.cells.size(), FileMB(r.file));
-        std::printf("  export:                %8.1f ms\n", ours);
+        double fill = 1e300, finish = 1e300, ours = 1e300, floorMs = 1e300;
+        SpreadsheetResult r;
+        bool floorOk = true;
+        for (int run = 0; run < kRuns; ++run) {
+            const double f = Millis([&] { book.fill(sheet, lines, progress); });
+            const double w = Millis([&] { r = sheet.Finish(); });
+            if (f + w < ours) ours = f + w, fill = f, finish = w;
+            ok = ok && r.kind == SpreadsheetResult::Kind::Shown;
+            const double mb = FileMB(r.file);
+            std::error_code ec;
+            if (run + 1 < kRuns) fs::remove(PathFromText(r.file), ec);
+            bool written = false;
+            floorMs = std::min(floorMs, Millis([&] { written = WriteFloor(floor, floorFile); }));
+            floorOk = floorOk && written;
+            fs::remove(floorFile, ec);
+            if (run + 1 == kRuns)
+                std::printf("%s: %zu cells, %.1f MB\n", book.name, capture.cells.size(), mb);
+        }
+        std::printf("  export:                %8.1f ms  (cells %.1f ms, workbook %.1f ms)\n", ours,
+                    fill, finish);
         std::printf("  libxlsxwriter floor:   %8.1f ms  (export / floor = %.2f)\n", floorMs,
                     ours / floorMs);
-        ok = ok && r.kind == SpreadsheetResult::Kind::Shown && floorOk;
-        std::error_code ec;
-        fs::remove(floorFile, ec);
+        ok = ok && floorOk;
     }
     std::error_code ec;
     fs::remove_all(folder, ec);

@@ -253,6 +253,10 @@ int DisplayWidth(std::u16string_view text) {
     int width = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         UChar32 c = text[i];
+        if (c < 0x80) {  // ASCII is narrow
+            ++width;
+            continue;
+        }
         if (U16_IS_LEAD(c) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]))
             c = U16_GET_SUPPLEMENTARY(c, text[++i]);
         const int eaw = u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH);

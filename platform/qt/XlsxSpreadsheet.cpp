@@ -51,6 +51,11 @@ const char* Utf8(std::u16string_view s, std::string& out) {
     return out.c_str();
 }
 
+bool MayBeTyped(char16_t first) {
+    return (first >= u'0' && first <= u'9') || first == u'+' || first == u'-' || first == u'.' ||
+           first == u'\'';
+}
+
 lxw_datetime ToLxw(const DateTime& t) {
     return {t.year, t.month, t.day, t.hour, t.minute, static_cast<double>(t.second)};
 }
@@ -171,10 +176,16 @@ bool XlsxSpreadsheet::WriteTo(const std::filesystem::path& path, std::u16string&
         const lxw_col_t col = c.column - 1;
         const bool bold = bold_.Holds(static_cast<int>(c.row), c.column);
         const std::u16string_view text = std::u16string_view(texts_).substr(c.text, c.textLength);
+        // Most cells are plain texts: no number, date or "'" can begin with anything but a
+        // digit, a sign, a point or the "'".
+        if (!c.formula && !bold && !text.empty() && !MayBeTyped(text.front())) {
+            worksheet_write_string(sheet, row, col, Utf8(text, utf8), nullptr);
+            continue;
+        }
         const TypedValue v = ReadTypedInput(
             c.formula ? std::u16string_view(texts_).substr(c.text + c.textLength, c.valueLength)
                       : text);
-        lxw_format* format = formatOf(v.format, bold);
+        lxw_format* format = v.format.empty() && !bold ? nullptr : formatOf(v.format, bold);
         if (c.formula) {
             Utf8(R1C1ToA1(text, static_cast<int>(c.row), c.column), formulaUtf8);
             if (v.kind == TypedValue::Kind::Number)
