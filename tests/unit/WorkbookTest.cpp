@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "export/Workbooks.h"
@@ -212,6 +213,54 @@ TEST(SheetColumns, WidthsOfJapaneseTexts) {
     for (const auto& [text, width] : cases) EXPECT_EQ(DisplayWidth(text), width) << ToUtf8(text);
     EXPECT_DOUBLE_EQ(FittedColumnWidth(7), 9);
     EXPECT_DOUBLE_EQ(FittedColumnWidth(500), kMaxColumnWidth);
+}
+
+// What the exports hand the spreadsheet and the progress bar, recorded.
+class Recorder : public Spreadsheet, public ExportProgress {
+public:
+    bool Start() override { return true; }
+    void AddWorkbook(std::u16string_view title) override {
+        log.push_back(u"add " + std::u16string(title));
+    }
+    void PutValue(int row, int, std::u16string_view) override { lastRow = std::max(lastRow, row); }
+    void PutFormula(int row, int, std::u16string_view, std::u16string_view value) override {
+        lastRow = std::max(lastRow, row);
+        values.emplace_back(value);
+    }
+    void MakeBold(int, int, int, int lastColumn) override {
+        log.push_back(u"bold " + ToU16(lastColumn));
+    }
+    void FitColumns(int, int lastColumn) override { log.push_back(u"fit " + ToU16(lastColumn)); }
+    SpreadsheetResult Finish() override { return {}; }
+    void Begin(int high) override { log.push_back(u"begin " + ToU16(high)); }
+    void Step(int position) override { log.push_back(u"step " + ToU16(position)); }
+    void End() override { log.push_back(u"end"); }
+    std::vector<std::u16string> log, values;
+    int lastRow = 0;
+};
+
+// Every line advances the progress, matching or not; the bar is hidden before the formatting.
+TEST(Workbooks, ProgressAndFormattingOrder) {
+    const std::u16string tail = u",OFF,OFF,OFF,OFF,2024/03/05 09:07:41,○,1,,,,,,";
+    const std::vector<std::u16string> lines = {u"No.0001,a,,,,,,,1975/10/01" + tail,
+                                               u"No.0002,b,,,,,,,1975/01/05" + tail,
+                                               u"No.0003,c,,,,,,,    /  /  " + tail};
+    const std::array<std::u16string, 7> captions{};
+    Recorder birth;
+    FillBirthMonthWorkbook(birth, lines, u" 1月", captions, {2025, 1, 15}, birth);
+    EXPECT_EQ(birth.log,
+              (std::vector<std::u16string>{u"add 誕生月『 1月』", u"begin 2", u"step 0", u"step 1",
+                                           u"step 2", u"end", u"bold 23", u"fit 23"}));
+    EXPECT_EQ(birth.lastRow, 2);
+    EXPECT_EQ(birth.values, std::vector<std::u16string>{u"50"});
+
+    Recorder counts;
+    FillExpectationWorkbook(counts, lines, captions, counts);
+    EXPECT_EQ(counts.log,
+              (std::vector<std::u16string>{u"add 期待度", u"begin 3", u"step 0", u"step 1",
+                                           u"step 2", u"end", u"bold 22", u"fit 22"}));
+    EXPECT_EQ(counts.lastRow, 9);
+    EXPECT_EQ(counts.values, (std::vector<std::u16string>{u"3", u"0", u"0", u"0"}));
 }
 
 }  // namespace
