@@ -105,6 +105,8 @@ public:
     void OnBnClickedButtonLabelCsv();     // 1047, label CSV, split at 3,000 records
 
     // Spreadsheet exports.
+    void OnBnClickedButtonExcel();  // 1041: the birth-month workbook
+    void OnBnClickedButtonXls();    // 1068: the expectation workbook
 
     // --- Links and clipboard (links/) ---
     // Opens a web address, mailto text or file; logs "ShellExecute ret = %d %s".

@@ -2,8 +2,10 @@
 #include <QApplication>
 
 #include "app/CzorvelDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/XlsxSpreadsheet.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
     zl::QtShell shell;
     zl::QtPause pause;
     zl::QtAboutBox about(&window);
+    // Workbooks are kept in the folder "workbooks" beside the executable.
+    zl::XlsxSpreadsheet spreadsheet(
+        zl::PathFromText(QCoreApplication::applicationDirPath().toStdU16String()) / "workbooks",
+        clock, shell);
 
     zl::Platform platform;
     platform.controls = &window;
@@ -32,6 +38,7 @@ int main(int argc, char** argv) {
     platform.clipboard = &clipboard;
     platform.shell = &shell;
     platform.pause = &pause;
+    platform.spreadsheet = &spreadsheet;
 
     zl::CzorvelDlg dlg(platform, &about);
     window.Attach(&dlg, &dlg.roster());

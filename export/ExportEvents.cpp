@@ -18,6 +18,12 @@ const EventBindings& ExportEventBindings() {
          {id::kLabelCsv},
          [](CzorvelDlg& d, int) { d.OnBnClickedButtonLabelCsv(); }},
         // Spreadsheet exports
+        {UiEvent::Clicked,
+         {id::kExcelExport},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonExcel(); }},
+        {UiEvent::Clicked,
+         {id::kExpectationXls},
+         [](CzorvelDlg& d, int) { d.OnBnClickedButtonXls(); }},
     };
     return rows;
 }

@@ -1,5 +1,6 @@
 // The outside world other than the window's controls: message boxes, the save dialog, the
-// clock, the machine, the input method, the clipboard, the shell and the pause.
+// clock, the machine, the input method, the clipboard, the shell, the pause and the
+// spreadsheet.
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "platform/Controls.h"
 #include "platform/DateTime.h"
+#include "platform/Spreadsheet.h"
 
 namespace zl {
 
@@ -114,6 +116,7 @@ struct Platform {
     Clipboard* clipboard = nullptr;
     Shell* shell = nullptr;
     Pause* pause = nullptr;
+    Spreadsheet* spreadsheet = nullptr;
 };
 
 }  // namespace zl

@@ -5,7 +5,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZORVEL_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libicu-dev libxlsxwriter-dev libgtest-dev
           fonts-ipafont-gothic xvfb xauth poppler-utils desktop-file-utils
-          fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xdotool dbus xdg-utils)
+          fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xdotool dbus xdg-utils unzip
+          libreoffice-calc-nogui)
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

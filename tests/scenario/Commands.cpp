@@ -73,6 +73,7 @@ void Scenario::Execute(const Command& c) {
         platform.clipboard = &clipboard_;
         platform.shell = &shell_;
         platform.pause = &pause_;
+        platform.spreadsheet = &spreadsheet_;
         dlg_ = std::make_unique<zl::CzorvelDlg>(platform, &about_);
         window_->Attach(dlg_.get(), &dlg_->roster());
         window_->Start();

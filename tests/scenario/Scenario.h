@@ -89,6 +89,7 @@ public:
     MemoryClipboard clipboard_{world_};
     RecordingShell shell_{world_};
     RecordingPause pause_{world_};
+    RecordingSpreadsheet spreadsheet_{world_.spreadsheet};
     NoAboutBox about_;
     std::unique_ptr<zl::QtInputMethod> realIme_;
     std::unique_ptr<RecordingInputMethod> ime_;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "RecordingSpreadsheet.h"
 #include "Support.h"
 #include "app/CzorvelDlg.h"
 #include "platform/Services.h"
@@ -44,6 +45,7 @@ struct World {
     std::map<int, bool> ime;
     std::vector<std::string> problems;  // found by the services while a command ran
     std::function<void()> stampFiles;
+    SpreadsheetState spreadsheet;
 };
 
 class ScriptedBoxes : public zl::MessageBoxes {
