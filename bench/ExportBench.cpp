@@ -16,6 +16,7 @@
 #include "platform/CodePage932.h"
 #include "platform/FileSystem.h"
 #include "platform/TextUtil.h"
+#include "tests/unit/MemoryControls.h"
 
 namespace bench {
 namespace {
@@ -24,39 +25,7 @@ using namespace zl;
 namespace fs = std::filesystem;
 
 // The window as far as the exports read it: the birth-month selector and the list selection.
-class Window : public Controls {
-public:
-    std::u16string month = u"全月";
-    int progressCalls = 0;
-    std::u16string Title() const override { return {}; }
-    void SetTitle(std::u16string_view) override {}
-    std::u16string Text(int) const override { return {}; }
-    void SetText(int, std::u16string_view) override {}
-    bool Checked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    bool Visible(int) const override { return true; }
-    void SetVisible(int, bool) override {}
-    bool Enabled(int) const override { return true; }
-    void SetEnabled(int, bool) override {}
-    int Focus() const override { return 0; }
-    void SetFocus(int) override {}
-    void TextSelection(int, int& from, int& to) const override { from = to = 0; }
-    void SetTextSelection(int, int, int) override {}
-    void SetTooltip(int, std::u16string_view) override {}
-    int ListSelection(int) const override { return 0; }
-    void SetListSelection(int, int) override {}
-    int ListTopIndex(int) const override { return 0; }
-    void SetListTopIndex(int, int) override {}
-    int ComboCount(int) const override { return 1; }
-    std::u16string ComboItem(int, int) const override { return month; }
-    void ComboInsert(int, int, std::u16string_view) override {}
-    int ComboSelection(int) const override { return 0; }
-    void SetComboSelection(int, int) override {}
-    std::optional<DateTime> PickerValue(int) const override { return std::nullopt; }
-    void SetPickerValue(int, std::optional<DateTime>) override {}
-    void SetProgressRange(int, int, int) override {}
-    void SetProgressPos(int, int) override { ++progressCalls; }
-};
+using Window = MemoryControls;
 
 class OkBoxes : public MessageBoxes {
 public:
@@ -120,7 +89,7 @@ bool Exports(const std::vector<std::u16string>& roster) {
     for (const Export& e : exports) {
         fs::remove_all(base);
         fs::create_directories(base / "floor");
-        window.month = e.month;
+        window.comboItem = e.month;
         dialog.path = PathText(base / "out.csv");
         (dlg.*e.command)();
 

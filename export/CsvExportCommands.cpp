@@ -5,19 +5,13 @@
 #include "app/CzorvelDlg.h"
 #include "export/BirthMonthFilter.h"
 #include "export/CsvLines.h"
+#include "export/ExportSteps.h"
 #include "export/HeaderCaptions.h"
 #include "platform/CodePage932.h"
 #include "platform/FileSystem.h"
 
 namespace zl {
 namespace {
-
-constexpr std::u16string_view kNoData = u"データがありません。";
-
-std::u16string SelectorText(const Controls& ui) {
-    const int item = ui.ComboSelection(id::kBirthMonth);
-    return item < 0 ? std::u16string() : ui.ComboItem(id::kBirthMonth, item);
-}
 
 // The bytes of one export file, converted from its text in pieces while the text grows, so
 // that the whole text never stands in memory beside its bytes.
@@ -57,26 +51,17 @@ std::u16string WriteFailedText(const std::u16string& path) {
 
 void CzorvelDlg::OnBnClickedButtonCsvExport() {
     if (roster_.Count() == 0) {
-        ShowMessage(*p.boxes, kNoData);
+        ShowMessage(*p.boxes, kNoDataMessage);
         return;
     }
-    const std::u16string selector = SelectorText(ui);
+    const std::u16string selector = BirthMonthSelectorText(ui);
     const std::optional<std::u16string> key = BirthMonthKey(selector);
     const std::vector<std::u16string>& lines = roster_.Lines();
-    bool any = false;
-    for (const std::u16string& line : lines)
-        if ((any = BirthMonthMatches(line, key))) break;
-    if (!any) {
-        ShowMessage(*p.boxes, u"誕生月『" + selector + u"』のデータがありません。");
+    if (!FindBirthMonthData(*p.boxes, lines, selector, key)) return;
+    if (!ConfirmExport(ui, *p.boxes, BirthMonthTitle(selector) + u"のCSVファイル出力を行います。"))
         return;
-    }
-    if (p.boxes->Show(u"誕生月『" + selector + u"』のCSVファイル出力を行います。",
-                      BoxIcon::Information, BoxButtons::OkCancel) != BoxAnswer::Ok) {
-        ui.SetFocus(id::kBirthMonth);
-        return;
-    }
     const std::optional<std::u16string> path =
-        p.saveDialog->AskSavePath(CsvSaveRequest(u"誕生月『" + selector + u"』"));
+        p.saveDialog->AskSavePath(CsvSaveRequest(BirthMonthTitle(selector)));
     if (!path) return;
 
     // Every line is written for "全月": room for all of them at once.
@@ -131,10 +116,10 @@ void CzorvelDlg::OnBnClickedButtonBulkMailCsv() {
 
 void CzorvelDlg::OnBnClickedButtonLabelCsv() {
     if (roster_.Count() == 0) {
-        ShowMessage(*p.boxes, kNoData);
+        ShowMessage(*p.boxes, kNoDataMessage);
         return;
     }
-    const std::u16string selector = SelectorText(ui);
+    const std::u16string selector = BirthMonthSelectorText(ui);
     const std::optional<std::u16string> key = BirthMonthKey(selector);
     const std::vector<std::u16string>& lines = roster_.Lines();
     const int n = roster_.Count();
@@ -147,13 +132,9 @@ void CzorvelDlg::OnBnClickedButtonLabelCsv() {
                                   u"』のデータがありません。");
         return;
     }
-    if (p.boxes->Show(LabelQuestion(n - valid, valid, selector), BoxIcon::Information,
-                      BoxButtons::OkCancel) != BoxAnswer::Ok) {
-        ui.SetFocus(id::kBirthMonth);
-        return;
-    }
+    if (!ConfirmExport(ui, *p.boxes, LabelQuestion(n - valid, valid, selector))) return;
     const std::optional<std::u16string> path =
-        p.saveDialog->AskSavePath(CsvSaveRequest(u"Labrin誕生月『" + selector + u"』"));
+        p.saveDialog->AskSavePath(CsvSaveRequest(u"Labrin" + BirthMonthTitle(selector)));
     if (!path) return;
 
     // More than one file's worth is split into numbered files; the overwrite question of the

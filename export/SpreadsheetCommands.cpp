@@ -2,6 +2,7 @@
 #include "app/ControlTable.h"
 #include "app/CzorvelDlg.h"
 #include "export/BirthMonthFilter.h"
+#include "export/ExportSteps.h"
 #include "export/HeaderCaptions.h"
 #include "export/Workbooks.h"
 
@@ -9,7 +10,6 @@ namespace zl {
 
 namespace {
 
-constexpr std::u16string_view kNoData = u"データがありません。";
 constexpr std::u16string_view kCannotStart =
     u"Excelが起動出来ませんでした。\nExcelがインストールされているかご確認ください。";
 constexpr std::u16string_view kDone = u"Excel Data出力を行ないました。";
@@ -31,11 +31,6 @@ public:
 private:
     Controls& ui_;
 };
-
-std::u16string SelectorText(const Controls& ui) {
-    const int selected = ui.ComboSelection(id::kBirthMonth);
-    return selected < 0 ? std::u16string() : ui.ComboItem(id::kBirthMonth, selected);
-}
 
 bool StartSpreadsheet(CzorvelDlg& dlg) {
     if (dlg.p.spreadsheet && dlg.p.spreadsheet->Start()) return true;
@@ -69,23 +64,14 @@ void ReportFinish(CzorvelDlg& dlg, const SpreadsheetResult& result) {
 
 void CzorvelDlg::OnBnClickedButtonExcel() {
     if (roster_.Count() == 0) {
-        ShowMessage(*p.boxes, kNoData);
+        ShowMessage(*p.boxes, kNoDataMessage);
         return;
     }
-    const std::u16string selector = SelectorText(ui);
+    const std::u16string selector = BirthMonthSelectorText(ui);
     const std::optional<std::u16string> key = BirthMonthKey(selector);
-    bool any = false;
-    for (const std::u16string& line : roster_.Lines())
-        if ((any = BirthMonthMatches(line, key))) break;
-    if (!any) {
-        ShowMessage(*p.boxes, BirthMonthTitle(selector) + u"のデータがありません。");
+    if (!FindBirthMonthData(*p.boxes, roster_.Lines(), selector, key)) return;
+    if (!ConfirmExport(ui, *p.boxes, BirthMonthTitle(selector) + u"のExcel Data出力を行います。"))
         return;
-    }
-    if (ShowMessage(*p.boxes, BirthMonthTitle(selector) + u"のExcel Data出力を行います。",
-                    BoxButtons::OkCancel, BoxIcon::Information) != BoxAnswer::Ok) {
-        ui.SetFocus(id::kBirthMonth);
-        return;
-    }
     if (!StartSpreadsheet(*this)) return;
     ProgressBar progress(ui);
     FillBirthMonthWorkbook(*p.spreadsheet, roster_.Lines(), selector, HeaderCaptions(ui),
@@ -95,7 +81,7 @@ void CzorvelDlg::OnBnClickedButtonExcel() {
 
 void CzorvelDlg::OnBnClickedButtonXls() {
     if (roster_.Count() == 0) {
-        ShowMessage(*p.boxes, kNoData);
+        ShowMessage(*p.boxes, kNoDataMessage);
         return;
     }
     if (!StartSpreadsheet(*this)) return;

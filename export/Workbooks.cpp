@@ -1,6 +1,7 @@
 #include "export/Workbooks.h"
 
 #include "export/BirthMonthFilter.h"
+#include "export/ExportSteps.h"
 #include "platform/SheetValues.h"
 #include "platform/TextUtil.h"
 #include "roster/RosterLine.h"
@@ -55,10 +56,6 @@ std::u16string AgeToday(std::u16string_view birthDate, const DateTime& today) {
 std::u16string CountFormula(std::u16string_view label, int row, int lastEntryRow) {
     return u"=COUNTIF(R[-" + ToU16(row - 2) + u"]C:R[-" + ToU16(row - lastEntryRow) + u"]C, \"" +
            std::u16string(label) + u"\")";
-}
-
-std::u16string BirthMonthTitle(std::u16string_view selectorText) {
-    return u"誕生月『" + std::u16string(selectorText) + u"』";
 }
 
 void FillBirthMonthWorkbook(Spreadsheet& sheet, const std::vector<std::u16string>& lines,

@@ -50,9 +50,6 @@ std::u16string CountFormula(std::u16string_view label, int row, int lastEntryRow
 inline constexpr std::array<std::u16string_view, 4> kExpectationLabels = {u"○", u"△", u"×",
                                                                           u"不明"};
 
-// The title of a birth-month workbook: "誕生月『" + selector text + "』".
-std::u16string BirthMonthTitle(std::u16string_view selectorText);
-
 // Fills a new workbook with the header and the entries of `lines` that match the selector's
 // birth month, advancing the progress once per line, then makes the header bold and fits the
 // columns A to W.

@@ -14,6 +14,7 @@
 #include "platform/CodePage932.h"
 #include "platform/FileSystem.h"
 #include "roster/RosterLine.h"
+#include "tests/unit/MemoryControls.h"
 
 namespace zl {
 namespace {
@@ -75,41 +76,9 @@ std::vector<Row> ReadCsv(const std::string& bytes) {
     return rows;
 }
 
-class Window : public Controls {
+class Window : public MemoryControls {
 public:
-    std::map<int, std::u16string> texts;
-    int listSelection = 0;
-    std::u16string Title() const override { return {}; }
-    void SetTitle(std::u16string_view) override {}
-    std::u16string Text(int id) const override {
-        auto it = texts.find(id);
-        return it == texts.end() ? std::u16string() : it->second;
-    }
-    void SetText(int id, std::u16string_view text) override { texts[id] = text; }
-    bool Checked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    bool Visible(int) const override { return true; }
-    void SetVisible(int, bool) override {}
-    bool Enabled(int) const override { return true; }
-    void SetEnabled(int, bool) override {}
-    int Focus() const override { return 0; }
-    void SetFocus(int) override {}
-    void TextSelection(int, int& from, int& to) const override { from = to = 0; }
-    void SetTextSelection(int, int, int) override {}
-    void SetTooltip(int, std::u16string_view) override {}
-    int ListSelection(int) const override { return listSelection; }
-    void SetListSelection(int, int) override {}
-    int ListTopIndex(int) const override { return 0; }
-    void SetListTopIndex(int, int) override {}
-    int ComboCount(int) const override { return 1; }
-    std::u16string ComboItem(int, int) const override { return u"全月"; }
-    void ComboInsert(int, int, std::u16string_view) override {}
-    int ComboSelection(int) const override { return 0; }
-    void SetComboSelection(int, int) override {}
-    std::optional<DateTime> PickerValue(int) const override { return std::nullopt; }
-    void SetPickerValue(int, std::optional<DateTime>) override {}
-    void SetProgressRange(int, int, int) override {}
-    void SetProgressPos(int, int) override {}
+    Window() { listSelection = 0; }
 };
 
 class OkBoxes : public MessageBoxes {
