@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/CzorvelDlg.h"
+#include "platform/FolderLock.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtServices.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     zl::QtClipboard clipboard;
     zl::QtShell shell;
     zl::QtAboutBox about(&window);
+    zl::FlockFolderLock folderLock;
 
     zl::Platform platform;
     platform.controls = &window;
@@ -30,10 +32,12 @@ int main(int argc, char** argv) {
     platform.inputMethod = &inputMethod;
     platform.clipboard = &clipboard;
     platform.shell = &shell;
+    platform.folderLock = &folderLock;
 
     zl::CzorvelDlg dlg(platform, &about);
     window.Attach(&dlg, &dlg.roster());
     window.Start();
+    if (dlg.ended) return 1;
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 // clock, the machine, the input method, the clipboard and the shell.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,6 +80,16 @@ public:
     virtual int Open(std::u16string_view target) = 0;
 };
 
+// The lock that keeps a second copy of the program off a program folder's roster.
+enum class LockResult { Taken, HeldElsewhere, Failed };
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+    // Takes the lock in a folder for as long as the object lives. A lock left by a copy that
+    // ended without releasing it (a crash, a kill) counts as free.
+    virtual LockResult TryLock(const std::filesystem::path& folder) = 0;
+};
+
 // Everything outside the program that the main window's logic uses.
 struct Platform {
     Controls* controls = nullptr;
@@ -89,6 +100,7 @@ struct Platform {
     InputMethod* inputMethod = nullptr;
     Clipboard* clipboard = nullptr;
     Shell* shell = nullptr;
+    FolderLock* folderLock = nullptr;
 };
 
 }  // namespace zl
