@@ -107,16 +107,21 @@ bool IsValidUtf8(std::string_view s, bool& multiByte) {
     return true;
 }
 
+enum class Utf8Verdict { No, Yes, Broken };
+
 // UTF-8 text: with a byte-order mark, or valid UTF-8 with multi-byte characters whose first
-// line is the header in UTF-8 (or an entry, for a file without header).
-bool IsUtf8DataFile(std::string_view bytes) {
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return true;
+// line is the header in UTF-8 (or an entry, for a file without header). A file that begins with
+// the header in UTF-8 but is no valid UTF-8 is broken text, not code page 932.
+Utf8Verdict LooksUtf8(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return Utf8Verdict::Yes;
     std::string_view first;
     LineCutter(bytes).Next(first);
     static const std::string header = ToUtf8(kDataFileHeader);
-    if (first != header && !IsEntryLine(first)) return false;
+    const bool isHeader = first == header;
+    if (!isHeader && !IsEntryLine(first)) return Utf8Verdict::No;
     bool multiByte = false;
-    return IsValidUtf8(bytes, multiByte) && multiByte;
+    if (IsValidUtf8(bytes, multiByte)) return multiByte ? Utf8Verdict::Yes : Utf8Verdict::No;
+    return isHeader ? Utf8Verdict::Broken : Utf8Verdict::No;
 }
 
 // Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
@@ -159,10 +164,12 @@ DecodedRoster DecodeDataFile(std::string_view bytes) {
     DecodedRoster r;
     // The usual file is code page 932 text and is decoded line by line straight into the list;
     // the other encodings are tried only when its first line or its bytes say so.
-    if (IsUtf8DataFile(bytes)) {
+    const Utf8Verdict utf8 = LooksUtf8(bytes);
+    if (utf8 == Utf8Verdict::Yes) {
         r.status = LoadStatus::Utf8;
         SplitUtf8Lines(bytes, r.lines);
-    } else if (std::memchr(bytes.data(), '\0', bytes.size()) || !DecodeCp932Lines(bytes, r.lines)) {
+    } else if (utf8 == Utf8Verdict::Broken || std::memchr(bytes.data(), '\0', bytes.size()) ||
+               !DecodeCp932Lines(bytes, r.lines)) {
         r.status = LoadStatus::NotCp932;
         r.lines.clear();
     }
