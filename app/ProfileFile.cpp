@@ -126,7 +126,12 @@ std::u16string GetProfileString(const std::filesystem::path& file, std::u16strin
                                 std::u16string_view key, std::u16string_view fallback) {
     std::optional<std::string> bytes = ReadWholeFile(file);
     if (!bytes) return std::u16string(fallback);
-    const std::vector<Line> lines = SplitKeepingEnds(*bytes);
+    return ProfileValue(*bytes, section, key, fallback);
+}
+
+std::u16string ProfileValue(std::string_view bytes, std::u16string_view section,
+                            std::u16string_view key, std::u16string_view fallback) {
+    const std::vector<Line> lines = SplitKeepingEnds(bytes);
     const Location loc = Find(lines, section, key);
     if (!loc.key) return std::u16string(fallback);
 
@@ -147,6 +152,11 @@ bool WriteProfileString(const std::filesystem::path& file, std::u16string_view s
         std::error_code ec;
         if (std::filesystem::exists(file, ec) || ec) return false;  // never overwrite unread
     }
+    return ReplaceFileAtomically(file, WithProfileValue(bytes, section, key, value));
+}
+
+std::string WithProfileValue(std::string_view bytes, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view value) {
     // A line break in the value would start a new line of the file.
     std::string valueBytes;
     for (char c : ToCp932(value))
@@ -184,7 +194,7 @@ bool WriteProfileString(const std::filesystem::path& file, std::u16string_view s
         if (!out.empty() && out.back() != '\n') out += out.back() == '\r' ? "\n" : "\r\n";
         out += "[" + ToCp932(section) + "]\r\n" + keyLine + "\r\n";
     }
-    return ReplaceFileAtomically(file, out);
+    return out;
 }
 
 }  // namespace zl

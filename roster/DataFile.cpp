@@ -164,12 +164,13 @@ DecodedRoster DecodeDataFile(std::string_view bytes) {
     DecodedRoster r;
     // The usual file is code page 932 text and is decoded line by line straight into the list;
     // the other encodings are tried only when its first line or its bytes say so.
-    const Utf8Verdict utf8 = LooksUtf8(bytes);
+    // NUL bytes are text in no encoding.
+    const bool nul = std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
+    const Utf8Verdict utf8 = nul ? Utf8Verdict::Broken : LooksUtf8(bytes);
     if (utf8 == Utf8Verdict::Yes) {
         r.status = LoadStatus::Utf8;
         SplitUtf8Lines(bytes, r.lines);
-    } else if (utf8 == Utf8Verdict::Broken || std::memchr(bytes.data(), '\0', bytes.size()) ||
-               !DecodeCp932Lines(bytes, r.lines)) {
+    } else if (utf8 == Utf8Verdict::Broken || !DecodeCp932Lines(bytes, r.lines)) {
         r.status = LoadStatus::NotCp932;
         r.lines.clear();
     }
@@ -197,18 +198,22 @@ LoadStatus RosterStore::Load(RosterList& list) {
     return decoded.status;
 }
 
-bool RosterStore::Save(const RosterList& list) {
+std::string EncodeDataFile(const std::vector<std::u16string>& lines) {
     std::size_t size = kDataFileHeader.size() + 2;
-    for (const std::u16string& line : list.Lines()) size += line.size() + 2;
+    for (const std::u16string& line : lines) size += line.size() + 2;
     std::u16string text;
     text.reserve(size);
     text += kDataFileHeader;
     text += u"\r\n";
-    for (const std::u16string& line : list.Lines()) {
+    for (const std::u16string& line : lines) {
         text += line;
         text += u"\r\n";
     }
-    std::string bytes = ToCp932(text);
+    return ToCp932(text);
+}
+
+bool RosterStore::Save(const RosterList& list) {
+    std::string bytes = EncodeDataFile(list.Lines());
 
     // A data file that was not taken as it is stays under another name, never replaced.
     std::filesystem::path keep;

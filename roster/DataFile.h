@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "roster/Paths.h"
 #include "roster/RosterList.h"
@@ -28,6 +29,8 @@ struct DecodedRoster {
     std::vector<std::u16string> lines;       // the entries; empty for NotCp932
 };
 DecodedRoster DecodeDataFile(std::string_view bytes);
+// The data file's bytes for a roster: the header and every line, each ended by CR LF.
+std::string EncodeDataFile(const std::vector<std::u16string>& lines);
 
 class RosterStore {
 public:
