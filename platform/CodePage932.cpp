@@ -60,6 +60,26 @@ std::string ToCp932(std::u16string_view text) {
     return out;
 }
 
+void AppendToCp932(std::u16string_view text, std::string& out) {
+    if (text.empty()) return;
+    UConverter* conv = Converter();
+    ucnv_resetFromUnicode(conv);
+    // At most two bytes per UTF-16 unit ("?" for a pair).
+    const std::size_t old = out.size();
+    out.resize(old + text.size() * 2);
+    char* target = out.data() + old;
+    const UChar* source = reinterpret_cast<const UChar*>(text.data());
+    UErrorCode err = U_ZERO_ERROR;
+    ucnv_fromUnicode(conv, &target, out.data() + out.size(), &source, source + text.size(), nullptr,
+                     true, &err);
+    if (U_FAILURE(err)) {
+        out.resize(old);
+        out.append(text.size(), '?');
+        return;
+    }
+    out.resize(static_cast<std::size_t>(target - out.data()));
+}
+
 std::u16string FromCp932(std::string_view bytes) {
     if (bytes.empty()) return {};
     UConverter* conv = Converter();

@@ -11,6 +11,9 @@ namespace zl {
 // character) becomes one "?".
 std::string ToCp932(std::u16string_view text);
 
+// The same, appended to `out` (for writing many texts into one buffer without a copy).
+void AppendToCp932(std::u16string_view text, std::string& out);
+
 // Code page 932 to Unicode.
 std::u16string FromCp932(std::string_view bytes);
 

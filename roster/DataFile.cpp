@@ -199,17 +199,18 @@ LoadStatus RosterStore::Load(RosterList& list) {
 }
 
 std::string EncodeDataFile(const std::vector<std::u16string>& lines) {
+    // Each line is encoded straight into the file's bytes: no joined copy of the roster.
     std::size_t size = kDataFileHeader.size() + 2;
     for (const std::u16string& line : lines) size += line.size() + 2;
-    std::u16string text;
-    text.reserve(size);
-    text += kDataFileHeader;
-    text += u"\r\n";
+    std::string bytes;
+    bytes.reserve(size * 2);
+    AppendToCp932(kDataFileHeader, bytes);
+    bytes += "\r\n";
     for (const std::u16string& line : lines) {
-        text += line;
-        text += u"\r\n";
+        AppendToCp932(line, bytes);
+        bytes += "\r\n";
     }
-    return ToCp932(text);
+    return bytes;
 }
 
 bool RosterStore::Save(const RosterList& list) {
