@@ -150,6 +150,9 @@ public:
     bool addButtonFocused = false;
     // The duplicate commands' reminder is shown once per run.
     bool duplicateReminderShown = false;
+    // Set when start-up ended the program early (another copy uses the folder): the window
+    // closes without the closing sequence.
+    bool ended = false;
 };
 
 }  // namespace zl

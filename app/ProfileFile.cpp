@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::size_t kMaxValueBytes = 511;  // what a 512-byte buffer holds
 
-// One line of the file: its text and its line end ("\r\n", "\n" or none), as they are.
+// One line of the file: its text and its line end ("\r\n", "\n", a lone "\r", or none), as they
+// are. Line-end bytes never occur inside a double-byte character.
 struct Line {
     std::string_view text;
     std::string_view end;
@@ -22,14 +23,27 @@ std::vector<Line> SplitKeepingEnds(std::string_view bytes) {
     std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t nl = bytes.find('\n', pos);
-        std::size_t next = nl == bytes.npos ? bytes.size() : nl + 1;
-        std::size_t textEnd = nl == bytes.npos ? bytes.size() : nl;
-        if (textEnd > pos && bytes[textEnd - 1] == '\r') --textEnd;
+        std::size_t textEnd = bytes.find_first_of("\r\n", pos);
+        if (textEnd == bytes.npos) textEnd = bytes.size();
+        std::size_t next = textEnd;
+        if (next < bytes.size() && bytes[next] == '\r') ++next;
+        if (next < bytes.size() && bytes[next] == '\n') ++next;
         lines.push_back({bytes.substr(pos, textEnd - pos), bytes.substr(textEnd, next - textEnd)});
         pos = next;
     }
     return lines;
+}
+
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// The first single-byte character `c` of a code page 932 text, never the second byte of a
+// double-byte character ("]" is the second byte of 余, ‐, 従, ...).
+std::size_t FindChar(std::string_view text, char c) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == c) return i;
+        if (IsLeadByte(static_cast<unsigned char>(text[i]))) ++i;
+    }
+    return text.npos;
 }
 
 // Blanks are single bytes that never occur inside a double-byte character.
@@ -57,7 +71,7 @@ std::optional<std::string_view> SectionName(std::string_view text) {
     std::string_view t = TrimBlanks(text);
     if (t.empty() || t.front() != '[') return std::nullopt;
     t.remove_prefix(1);
-    std::size_t close = t.find(']');
+    std::size_t close = FindChar(t, ']');
     return TrimBlanks(t.substr(0, close));
 }
 
@@ -67,8 +81,6 @@ std::optional<std::string_view> KeyName(std::string_view text) {
     if (eq == text.npos) return std::nullopt;
     return TrimBlanks(text.substr(0, eq));
 }
-
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The longest start of a value that fits the buffer without splitting a double-byte character.
 std::string_view CutToBuffer(std::string_view value) {
@@ -114,7 +126,12 @@ std::u16string GetProfileString(const std::filesystem::path& file, std::u16strin
                                 std::u16string_view key, std::u16string_view fallback) {
     std::optional<std::string> bytes = ReadWholeFile(file);
     if (!bytes) return std::u16string(fallback);
-    const std::vector<Line> lines = SplitKeepingEnds(*bytes);
+    return ProfileValue(*bytes, section, key, fallback);
+}
+
+std::u16string ProfileValue(std::string_view bytes, std::u16string_view section,
+                            std::u16string_view key, std::u16string_view fallback) {
+    const std::vector<Line> lines = SplitKeepingEnds(bytes);
     const Location loc = Find(lines, section, key);
     if (!loc.key) return std::u16string(fallback);
 
@@ -135,6 +152,11 @@ bool WriteProfileString(const std::filesystem::path& file, std::u16string_view s
         std::error_code ec;
         if (std::filesystem::exists(file, ec) || ec) return false;  // never overwrite unread
     }
+    return ReplaceFileAtomically(file, WithProfileValue(bytes, section, key, value));
+}
+
+std::string WithProfileValue(std::string_view bytes, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view value) {
     // A line break in the value would start a new line of the file.
     std::string valueBytes;
     for (char c : ToCp932(value))
@@ -159,17 +181,20 @@ bool WriteProfileString(const std::filesystem::path& file, std::u16string_view s
             out.append(lines[i].end);
             continue;
         }
-        appendLine(lines[i]);
         if (!loc.key && loc.section && i == loc.lastInSection) {
-            if (lines[i].end.empty()) out += "\r\n";
+            // The new key goes on a line of its own, after a whole line end.
+            out.append(lines[i].text);
+            out += lines[i].end == "\n" ? "\n" : "\r\n";
             out += keyLine + "\r\n";
+            continue;
         }
+        appendLine(lines[i]);
     }
     if (!loc.section) {
-        if (!out.empty() && out.back() != '\n') out += "\r\n";
+        if (!out.empty() && out.back() != '\n') out += out.back() == '\r' ? "\n" : "\r\n";
         out += "[" + ToCp932(section) + "]\r\n" + keyLine + "\r\n";
     }
-    return ReplaceFileAtomically(file, out);
+    return out;
 }
 
 }  // namespace zl

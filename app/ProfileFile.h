@@ -20,4 +20,10 @@ std::u16string GetProfileString(const std::filesystem::path& file, std::u16strin
 bool WriteProfileString(const std::filesystem::path& file, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value);
 
+// The same on the file's bytes: the value a file gives, and the file with a key set.
+std::u16string ProfileValue(std::string_view bytes, std::u16string_view section,
+                            std::u16string_view key, std::u16string_view fallback);
+std::string WithProfileValue(std::string_view bytes, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view value);
+
 }  // namespace zl

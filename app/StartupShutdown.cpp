@@ -17,7 +17,19 @@ bool EnsureFolder(const std::filesystem::path& folder) {
 void CzorvelDlg::OnInitDialog() {
     // The controls, the about item, the icon and the tooltips come with the window itself.
     const std::u16string executable = p.system->ExecutablePath();
+    const auto started = std::filesystem::file_time_type::clock::now();
     InitPaths();
+    // One copy of the program per program folder: the lock lives in the data folder.
+    if (!FolderExists(paths.dataFolder)) CreateOneFolder(paths.dataFolder);
+    if (p.folderLock && p.folderLock->TryLock(paths.dataFolder) == LockResult::HeldElsewhere) {
+        ShowMessage(*p.boxes,
+                    u"この名簿は、同じフォルダから起動された別のZorvel Listが使用中です。\n" +
+                        PathText(paths.dataFolder) +
+                        u"\n\nこのウィンドウは閉じます。別の名簿を使うときは、"
+                        u"別のプログラムフォルダから起動してください。");
+        ended = true;
+        return;
+    }
 
     settings = ReadSettings(paths.settingsFile);
     if (settings.operationLog && !EnsureFolder(paths.logFolder))
@@ -27,6 +39,9 @@ void CzorvelDlg::OnInitDialog() {
     if (!EnsureFolder(paths.dataFolder)) ShowMessage(*p.boxes, u"Dataフォルダの作成に失敗しました");
     if (!EnsureFolder(paths.backupFolder))
         ShowMessage(*p.boxes, u"Dataフォルダの作成に失敗しました");
+    // What a crash during a save left behind.
+    for (const auto& folder : {paths.dataFolder, paths.backupFolder, paths.logFolder, paths.base})
+        RemoveStaleTempFiles(folder, started);
 
     Log(u"CurrentPath = " + executable);
     std::u16string computer = p.system->ComputerName();
@@ -84,6 +99,7 @@ void CzorvelDlg::OnInitDialog() {
 
 // The closing sequence; the window closes only when it returns true.
 bool CzorvelDlg::OnCloseRequest() {
+    if (ended) return true;
     if (FormText() != savedFormText) {
         if (ui.Text(id::kNo).empty()) {
             switch (ShowMessage(*p.boxes, u"データが入力されています。\n追加しますか？",

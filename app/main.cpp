@@ -3,6 +3,7 @@
 
 #include "app/CzorvelDlg.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/XlsxSpreadsheet.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     zl::XlsxSpreadsheet spreadsheet(
         zl::PathFromText(QCoreApplication::applicationDirPath().toStdU16String()) / "workbooks",
         clock, shell);
+    zl::FlockFolderLock folderLock;
 
     zl::Platform platform;
     platform.controls = &window;
@@ -39,10 +41,12 @@ int main(int argc, char** argv) {
     platform.shell = &shell;
     platform.pause = &pause;
     platform.spreadsheet = &spreadsheet;
+    platform.folderLock = &folderLock;
 
     zl::CzorvelDlg dlg(platform, &about);
     window.Attach(&dlg, &dlg.roster());
     window.Start();
+    if (dlg.ended) return 1;
     window.show();
     return app.exec();
 }

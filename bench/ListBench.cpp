@@ -1,14 +1,7 @@
-// Sort, a search that finds nothing, loading and saving the data file.
-#include <unistd.h>
-
+// Sort and a search that finds nothing.
 #include <cstdio>
-#include <filesystem>
 
 #include "Bench.h"
-#include "platform/TextUtil.h"
-#include "roster/DataFile.h"
-#include "roster/Paths.h"
-#include "roster/RosterList.h"
 #include "tools/Search.h"
 #include "tools/SortKey.h"
 
@@ -35,27 +28,7 @@ bool ListOperations(const std::vector<std::u16string>& lines) {
     std::printf("search, one word:       %8.1f ms\n",
                 Millis([&] { found += FindNextMatch(lines, -1, one); }));
 
-    const std::filesystem::path base =
-        std::filesystem::temp_directory_path() / ("zorvel_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(base / "data" / "backup");
-    const Paths paths = Paths::FromExecutable(FromUtf8((base / "zorvel").string()));
-    RosterList list;
-    list.Assign(sorted);
-    RosterStore store(paths);
-    bool saved = false;
-    std::printf("SaveRoster (write):     %8.1f ms\n", Millis([&] { saved = store.Save(list); }));
-    RosterList loaded;
-    RosterStore reader(paths);
-    LoadStatus status = LoadStatus::Missing;
-    std::printf("LoadRoster (read):      %8.1f ms\n",
-                Millis([&] { status = reader.Load(loaded); }));
-    std::printf(
-        "data file: %.1f MB, %s, %d lines read back%s\n",
-        static_cast<double>(std::filesystem::file_size(paths.dataFile)) / 1e6,
-        saved ? "saved" : "NOT SAVED", loaded.Count(),
-        status == LoadStatus::Loaded && loaded.Lines() == sorted ? ", identical" : ", DIFFERENT");
-    std::filesystem::remove_all(base);
-    return found == -2 && saved && loaded.Count() == count;
+    return found == -2;
 }
 
 const Register reg("list", ListOperations);

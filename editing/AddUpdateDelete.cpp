@@ -1,6 +1,7 @@
 #include "app/ControlTable.h"
 #include "app/CzorvelDlg.h"
 #include "editing/FormAccess.h"
+#include "platform/CodePage932.h"
 #include "platform/TextUtil.h"
 #include "roster/RosterLine.h"
 
@@ -10,6 +11,22 @@ namespace {
 
 constexpr std::u16string_view kTildeReplaced =
     u"使用禁止文字『~』が使用されていましたので、全角『～』に置き換え登録致しました。";
+
+// The line as the data file will hold it, and the message naming the characters that code page
+// 932 lacks and that are stored as "?"; empty when there are none.
+std::u16string AsStored(std::u16string& line) {
+    const std::u16string lacking = CharsCp932Lacks(line);
+    if (lacking.empty()) return {};
+    line = FromCp932(ToCp932(line));
+    std::u16string named;
+    for (std::size_t i = 0; i < lacking.size(); ++i) {
+        const bool pair = lacking[i] >= 0xD800 && lacking[i] <= 0xDBFF && i + 1 < lacking.size();
+        if (!named.empty()) named += u"　";
+        named += lacking.substr(i, pair ? 2 : 1);
+        if (pair) ++i;
+    }
+    return u"次の文字は保存できないため、「?」に置き換えて登録しました。\n" + named;
+}
 
 bool Confirmed(MessageBoxes& boxes, std::u16string_view text) {
     return ShowMessage(boxes, text, BoxButtons::OkCancel) == BoxAnswer::Ok;
@@ -41,11 +58,13 @@ void CzorvelDlg::OnBnClickedButtonAdd() {
 
     int replaced = 0;
     std::u16string line = BuildLine(no4, ReadForm(ui), registered, &replaced);
+    const std::u16string lacking = AsStored(line);
     roster_.Append(line);
     Log(u"CzorvelDlg::OnBnClickedButtonAdd() 追加: " + line);
 
     ui.SetListSelection(id::kMainList, roster_.Count() - 1);
     if (replaced != 0) ShowMessage(*p.boxes, kTildeReplaced);
+    if (!lacking.empty()) ShowMessage(*p.boxes, lacking);
 
     // Ready for the next person: of the same household, or with everything empty.
     if (ui.Text(id::kMap2) == u"Z地図") OnClearHouseNumber();
@@ -94,6 +113,7 @@ void CzorvelDlg::OnBnClickedButtonRevise() {
                    FormatDateTime(p.clock->Now()) + u"[更新]　" + ui.Text(id::kRemark3));
     line += u',';
     line += BuildFields15To22(ReadForm(ui), &replaced);
+    const std::u16string lacking = AsStored(line);
 
     roster_.Replace(index, line);
     Log(u"CzorvelDlg::OnBnClickedButtonRevise() 更新後: " + line);
@@ -101,6 +121,7 @@ void CzorvelDlg::OnBnClickedButtonRevise() {
     ui.SetListSelection(id::kMainList, index);
     ui.SetFocus(id::kMainList);
     if (replaced != 0) ShowMessage(*p.boxes, kTildeReplaced);
+    if (!lacking.empty()) ShowMessage(*p.boxes, lacking);
 
     RecomputeTally();
     EnableUpdateDelete();

@@ -33,6 +33,11 @@ bool CzorvelDlg::CheckFormChange() {
         } else {
             OnBnClickedButtonAdd();
         }
+    } else {
+        // Cancel: the list goes back to what the form shows, so that Update cannot write the
+        // form over the clicked line.
+        ui.SetListSelection(id::kMainList, loaded ? previousSelection : -1);
+        EnableUpdateDelete();
     }
     return false;
 }

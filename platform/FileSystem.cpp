@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -31,13 +32,45 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Makes a finished rename durable; failure here loses nothing that is not already on disk.
-void SyncFolder(const std::filesystem::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+// Makes a finished rename durable; false when the folder could not be flushed.
+bool SyncFolder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
 }
+
+// The file a path stands for: symbolic links followed to their last target, which need not
+// exist yet. A loop of links gives up and takes the path as it is.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path) {
+    std::filesystem::path p = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(p, ec)) return p;
+        std::filesystem::path target = std::filesystem::read_symlink(p, ec);
+        if (ec) return p;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return path;
+}
+
+// Copies a regular file to a new name (which must not exist), flushed to disk.
+bool CopyNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::optional<std::string> bytes = ReadWholeFile(from);
+    if (!bytes) return false;
+    int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = WriteAll(fd, *bytes);
+    if (ok && ::stat(from.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) ::unlink(to.c_str());
+    return ok;
+}
+
+// The end of every temporary file name: "." + the file's name + kTempMark + six characters.
+constexpr std::string_view kTempMark = ".zorvel-";
 
 }  // namespace
 
@@ -48,7 +81,7 @@ std::filesystem::path PathFromText(std::u16string_view text) {
 std::u16string PathText(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::string bytes;
     struct stat st {};
@@ -69,25 +102,62 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return bytes;
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path folder = path.parent_path();
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           const std::filesystem::path& keepOldAs) {
+    // A linked file is replaced where it lies, so that the link stays.
+    const std::filesystem::path target = ResolveLinks(path);
+    const std::filesystem::path folder = target.parent_path();
+    std::string temp =
+        (folder / ("." + target.filename().string() + std::string(kTempMark) + "XXXXXX")).string();
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return false;
-    // The new file takes the old one's permissions (a new one is readable by all).
+    // The new file takes the old one's permissions, and its owner and group where the process
+    // may set them; a new file is readable by all.
     struct stat old {};
-    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const bool hadOld = ::stat(target.c_str(), &old) == 0;
     bool ok = WriteAll(fd, bytes);
-    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644) == 0;
+    if (ok && hadOld && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Neither may be set by this process: the new file stays its own.
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    // Only a complete new file lets the old one be kept aside and replaced.
+    bool kept = false;
+    if (ok && !keepOldAs.empty() && hadOld) {
+        kept = ::link(target.c_str(), keepOldAs.c_str()) == 0 || CopyNewFile(target, keepOldAs);
+        ok = kept && SyncFolder(keepOldAs.parent_path());
+    }
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
+        if (kept) ::unlink(keepOldAs.c_str());
         return false;
     }
-    SyncFolder(folder);
+    return SyncFolder(folder);
+}
+
+bool IsTempFileName(std::string_view name) {
+    if (name.size() < 1 + 1 + kTempMark.size() + 6 || name.front() != '.') return false;
+    const std::size_t mark = name.size() - 6 - kTempMark.size();
+    if (name.substr(mark, kTempMark.size()) != kTempMark) return false;
+    for (char c : name.substr(mark + kTempMark.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
     return true;
+}
+
+void RemoveStaleTempFiles(const std::filesystem::path& folder,
+                          std::filesystem::file_time_type before) {
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code fec;
+        if (!it->is_regular_file(fec) || it->is_symlink(fec)) continue;
+        if (!IsTempFileName(it->path().filename().string())) continue;
+        if (it->last_write_time(fec) >= before || fec) continue;
+        std::filesystem::remove(it->path(), fec);
+    }
 }
 
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes) {

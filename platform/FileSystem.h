@@ -18,8 +18,20 @@ std::u16string PathText(const std::filesystem::path& path);
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes bytes into a temporary file in the same folder, flushes it to disk and renames it over
-// `path`. On any failure the old file stays as it was and false is returned.
-bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// `path`. A symbolic link is followed: its target is replaced and the link stays. When
+// `keepOldAs` is given, the old file is first kept under that name (a hard link, or a copy),
+// once the new one is complete. On any failure the old file stays as it was and false is
+// returned; a failure to flush the folder after the rename also returns false.
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           const std::filesystem::path& keepOldAs = {});
+
+// The temporary files of ReplaceFileAtomically: "." + the file's name + ".zorvel-" + six
+// letters or digits.
+bool IsTempFileName(std::string_view name);
+// Removes the temporary files (regular files only) in a folder that were last written before
+// `before`: what a crash during a save left behind.
+void RemoveStaleTempFiles(const std::filesystem::path& folder,
+                          std::filesystem::file_time_type before);
 
 // Appends bytes to a file (creating it); false on failure.
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes);

@@ -3,6 +3,7 @@
 // spreadsheet.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,6 +106,16 @@ public:
     virtual void Wait(int milliseconds) = 0;
 };
 
+// The lock that keeps a second copy of the program off a program folder's roster.
+enum class LockResult { Taken, HeldElsewhere, Failed };
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+    // Takes the lock in a folder for as long as the object lives. A lock left by a copy that
+    // ended without releasing it (a crash, a kill) counts as free.
+    virtual LockResult TryLock(const std::filesystem::path& folder) = 0;
+};
+
 // Everything outside the program that the main window's logic uses.
 struct Platform {
     Controls* controls = nullptr;
@@ -117,6 +128,7 @@ struct Platform {
     Shell* shell = nullptr;
     Pause* pause = nullptr;
     Spreadsheet* spreadsheet = nullptr;
+    FolderLock* folderLock = nullptr;
 };
 
 }  // namespace zl

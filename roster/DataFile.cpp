@@ -1,5 +1,6 @@
 #include "roster/DataFile.h"
 
+#include <cstring>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -17,18 +18,7 @@ const std::u16string_view kDataFileHeader =
 
 namespace {
 
-// The file's bytes as a text-mode read gives them line by line: CR LF becomes "\n", and a last
-// line without line end gets one.
-std::string TextModeLines(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + 1);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-        out += bytes[i];
-    }
-    if (!out.empty() && out.back() != '\n') out += '\n';
-    return out;
-}
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool Exists(const std::filesystem::path& path, std::error_code& ec) {
     auto status = std::filesystem::symlink_status(path, ec);
@@ -48,79 +38,219 @@ std::filesystem::path FreeKeepName(const std::filesystem::path& file) {
             file.parent_path() / (stem + (i == 1 ? "" : "_" + std::to_string(i)) + ext);
         std::error_code ec;
         if (!Exists(candidate, ec) && !ec) return candidate;
-        if (i > 10000) return candidate;  // give up searching; the rename will then fail
+        if (i > 10000) return candidate;  // give up searching; the save will then fail
     }
+}
+
+// One line of the bytes at a time, as a text-mode read gives them: CR LF and LF end a line (a
+// lone CR stays in it), and a last line without line end counts as a line.
+class LineCutter {
+public:
+    explicit LineCutter(std::string_view bytes) : rest_(bytes) {}
+    bool Next(std::string_view& line) {
+        if (rest_.empty()) return false;
+        const void* nl = std::memchr(rest_.data(), '\n', rest_.size());
+        std::size_t len = nl ? static_cast<const char*>(nl) - rest_.data() : rest_.size();
+        line = rest_.substr(0, len);
+        if (nl && len > 0 && line.back() == '\r') line.remove_suffix(1);
+        rest_.remove_prefix(nl ? len + 1 : len);
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+// "No." followed by four digits and a comma: the first line is then an entry, not the header.
+bool IsEntryLine(std::string_view line) {
+    if (line.size() < 8 || line.substr(0, 3) != "No." || line[7] != ',') return false;
+    for (char c : line.substr(3, 4))
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+bool IsValidUtf8(std::string_view s, bool& multiByte) {
+    multiByte = false;
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* end = p + s.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int n;
+        char32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= n) return false;
+        for (int i = 1; i <= n; ++i) {
+            if ((p[i] & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        multiByte = true;
+        p += n + 1;
+    }
+    return true;
+}
+
+enum class Utf8Verdict { No, Yes, Broken };
+
+// UTF-8 text: with a byte-order mark, or valid UTF-8 with multi-byte characters whose first
+// line is the header in UTF-8 (or an entry, for a file without header). A file that begins with
+// the header in UTF-8 but is no valid UTF-8 is broken text, not code page 932.
+Utf8Verdict LooksUtf8(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return Utf8Verdict::Yes;
+    std::string_view first;
+    LineCutter(bytes).Next(first);
+    static const std::string header = ToUtf8(kDataFileHeader);
+    const bool isHeader = first == header;
+    if (!isHeader && !IsEntryLine(first)) return Utf8Verdict::No;
+    bool multiByte = false;
+    if (IsValidUtf8(bytes, multiByte)) return multiByte ? Utf8Verdict::Yes : Utf8Verdict::No;
+    return isHeader ? Utf8Verdict::Broken : Utf8Verdict::No;
+}
+
+// Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
+// page 932 text.
+bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+    LineCutter cutter(bytes);
+    std::string_view line;
+    if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
+    while (cutter.Next(line)) {
+        std::u16string& out = lines.emplace_back();
+        if (!AppendFromCp932Strict(line, out)) return false;
+    }
+    return true;
+}
+
+void SplitUtf8Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
+    LineCutter cutter(bytes);
+    std::string_view line;
+    if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
+    while (cutter.Next(line)) lines.push_back(FromUtf8(line));
+}
+
+// Bytes with every line, the last included, ended by CR LF.
+std::string NormalisedCrLf(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + 2);
+    LineCutter cutter(bytes);
+    std::string_view line;
+    while (cutter.Next(line)) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
 }
 
 }  // namespace
 
-LoadStatus RosterStore::Load(RosterList& list) {
-    LoadStatus status = LoadStatus::Loaded;
-    if (std::optional<std::string> bytes = ReadWholeFile(paths_.dataFile)) {
-        dataFileText_ = TextModeLines(*bytes);
-    } else {
-        std::error_code ec;
-        if (Exists(paths_.dataFile, ec)) {
-            status = LoadStatus::Unreadable;
-            unreadable_ = true;
-            unreadableKeptAs_ = FreeKeepName(paths_.dataFile);
-        } else {
-            status = LoadStatus::Missing;
-        }
+DecodedRoster DecodeDataFile(std::string_view bytes) {
+    DecodedRoster r;
+    // The usual file is code page 932 text and is decoded line by line straight into the list;
+    // the other encodings are tried only when its first line or its bytes say so.
+    // NUL bytes are text in no encoding.
+    const bool nul = std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
+    const Utf8Verdict utf8 = nul ? Utf8Verdict::Broken : LooksUtf8(bytes);
+    if (utf8 == Utf8Verdict::Yes) {
+        r.status = LoadStatus::Utf8;
+        SplitUtf8Lines(bytes, r.lines);
+    } else if (utf8 == Utf8Verdict::Broken || !DecodeCp932Lines(bytes, r.lines)) {
+        r.status = LoadStatus::NotCp932;
+        r.lines.clear();
     }
-
-    // The first line is dropped unread; every further line, empty or not, is an entry.
-    const std::u16string text = FromCp932(dataFileText_);
-    std::vector<std::u16string> lines = list.Lines();
-    std::size_t pos = text.find(u'\n');
-    if (pos != text.npos) {
-        ++pos;
-        while (pos < text.size()) {
-            std::size_t nl = text.find(u'\n', pos);
-            if (nl == text.npos) nl = text.size();
-            lines.emplace_back(text, pos, nl - pos);
-            pos = nl + 1;
-        }
-    }
-    list.Assign(std::move(lines));
-    return status;
+    return r;
 }
 
-bool RosterStore::KeepUnreadableFile() {
-    std::error_code ec;
-    if (!Exists(paths_.dataFile, ec)) {
-        unreadable_ = false;  // gone meanwhile: nothing left to keep
-        return true;
+LoadStatus RosterStore::Load(RosterList& list) {
+    std::optional<std::string> bytes = ReadWholeFile(paths_.dataFile);
+    if (!bytes) {
+        std::error_code ec;
+        list.Assign({});
+        if (!Exists(paths_.dataFile, ec)) return LoadStatus::Missing;
+        keepOriginal_ = true;
+        keptAs_ = FreeKeepName(paths_.dataFile);
+        return LoadStatus::Unreadable;
     }
-    if (Exists(unreadableKeptAs_, ec) || ec) unreadableKeptAs_ = FreeKeepName(paths_.dataFile);
-    std::filesystem::rename(paths_.dataFile, unreadableKeptAs_, ec);
-    if (ec) return false;
-    unreadable_ = false;
-    return true;
+    DecodedRoster decoded = DecodeDataFile(*bytes);
+    if (decoded.status == LoadStatus::Loaded) {
+        fileBytes_ = std::move(*bytes);
+    } else {
+        keepOriginal_ = true;
+        keptAs_ = FreeKeepName(paths_.dataFile);
+    }
+    list.Assign(std::move(decoded.lines));
+    return decoded.status;
+}
+
+std::string EncodeDataFile(const std::vector<std::u16string>& lines) {
+    // Each line is encoded straight into the file's bytes: no joined copy of the roster.
+    std::size_t size = kDataFileHeader.size() + 2;
+    for (const std::u16string& line : lines) size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size * 2);
+    AppendToCp932(kDataFileHeader, bytes);
+    bytes += "\r\n";
+    for (const std::u16string& line : lines) {
+        AppendToCp932(line, bytes);
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 bool RosterStore::Save(const RosterList& list) {
-    std::size_t size = kDataFileHeader.size() + 1;
-    for (const std::u16string& line : list.Lines()) size += line.size() + 1;
-    std::u16string text;
-    text.reserve(size);
-    text += kDataFileHeader;
-    text += u'\n';
-    for (const std::u16string& line : list.Lines()) {
-        text += line;
-        text += u'\n';
-    }
-    dataFileText_ = ToCp932(text);
+    std::string bytes = EncodeDataFile(list.Lines());
 
-    // An unreadable data file found at start-up is kept under another name, never replaced.
-    if (unreadable_ && !KeepUnreadableFile()) return false;
-    return ReplaceFileAtomically(paths_.dataFile, ToCrLf(dataFileText_));
+    // A data file that was not taken as it is stays under another name, never replaced.
+    std::filesystem::path keep;
+    if (keepOriginal_) {
+        std::error_code ec;
+        if (Exists(keptAs_, ec) || ec) keptAs_ = FreeKeepName(paths_.dataFile);
+        if (Exists(paths_.dataFile, ec)) keep = keptAs_;
+    }
+    if (!ReplaceFileAtomically(paths_.dataFile, bytes, keep)) {
+        unsaved_ = std::move(bytes);
+        return false;
+    }
+    keepOriginal_ = false;
+    fileBytes_ = std::move(bytes);
+    unsaved_.clear();
+    return true;
+}
+
+std::string RosterStore::dataFileText() const {
+    std::string text;
+    LineCutter cutter(fileBytes_);
+    std::string_view line;
+    while (cutter.Next(line)) {
+        text += line;
+        text += '\n';
+    }
+    return text;
 }
 
 bool RosterStore::WriteBackup(int day) {
-    // Nothing read or saved: an empty backup would only wipe an earlier month's backup.
-    if (dataFileText_.empty()) return true;
-    return ReplaceFileAtomically(BackupFile(paths_, day), ToCrLf(dataFileText_));
+    // Nothing read or saved, or text the program never saved: an empty or foreign backup
+    // would only replace a good earlier one.
+    if (keepOriginal_) return true;
+    if (!unsaved_.empty()) return ReplaceFileAtomically(BackupFile(paths_, day), unsaved_);
+    if (fileBytes_.empty()) return true;
+    return ReplaceFileAtomically(BackupFile(paths_, day), NormalisedCrLf(fileBytes_));
 }
 
 }  // namespace zl

@@ -20,11 +20,33 @@ void CzorvelDlg::LoadRoster() {
     if (!store) store.emplace(paths);
     const LoadStatus status = store->Load(roster_);
     ui.SetText(id::kTotal, ToU16(roster_.Count()));
-    if (status == LoadStatus::Unreadable) {
-        ShowMessage(*p.boxes,
-                    u"データファイルを読み込めませんでした。\n" + PathText(paths.dataFile) +
-                        u"\n\n名簿は空の状態で始まります。このファイルは、次に保存するときに\n" +
-                        PathText(store->unreadableKeptAs()) + u"\nという名前で残されます。");
+    // A file the program cannot take as it is: told once, and kept when the first save comes.
+    const std::u16string file = PathText(paths.dataFile);
+    const std::u16string kept = PathText(store->keptAs());
+    switch (status) {
+        case LoadStatus::Unreadable:
+            ShowMessage(*p.boxes, u"データファイルを読み込めませんでした。\n" + file +
+                                      u"\n\n名簿は空の状態で始まります。このファイルは、"
+                                      u"次に保存するときに\n" +
+                                      kept + u"\nという名前で残されます。");
+            break;
+        case LoadStatus::NotCp932:
+            ShowMessage(
+                *p.boxes,
+                u"データファイルがShift_JISのテキストではないため、読み込めませんでした。\n" +
+                    file + u"\n\n名簿は空の状態で始まります。このファイルは、次に保存するときに\n" +
+                    kept + u"\nという名前で残されます。");
+            break;
+        case LoadStatus::Utf8:
+            ShowMessage(*p.boxes,
+                        u"データファイルはUTF-8で書かれていました。\n" + file +
+                            u"\n\nUTF-8として読み込みました。次に保存するときにShift_JISで"
+                            u"保存し、元のファイルは\n" +
+                            kept + u"\nという名前で残されます。");
+            break;
+        case LoadStatus::Loaded:
+        case LoadStatus::Missing:
+            break;
     }
 }
 

@@ -27,10 +27,13 @@ void InsertZeroBefore(std::u16string& text, std::size_t n) {
 
 std::u16string_view Flag(bool on) { return on ? u"ON" : u"OFF"; }
 
+// A line never holds a line break or NUL: one that slipped past the form becomes a blank.
+char16_t LineSafe(char16_t c) { return c == u'\r' || c == u'\n' || c == u'\0' ? u' ' : c; }
+
 void AppendEncoded(std::u16string& out, std::u16string_view typed, int* replaced) {
     EncodedField e = EncodeFieldText(typed);
     if (replaced) *replaced += e.replacedTildes;
-    out += e.text;
+    for (char16_t c : e.text) out += LineSafe(c);
 }
 
 // Takes the text up to the next "," out of `rest`, together with that separator; without a
@@ -135,7 +138,7 @@ std::u16string BuildFields15To22(const EntryValues& v, int* replaced) {
     AppendEncoded(out, v.expectation, replaced);
     out += u',';
     for (char16_t c : v.votes)
-        if (c != u',') out += c;
+        if (c != u',') out += LineSafe(c);
     for (const std::u16string* s :
          {&v.remark1, &v.remark2, &v.remark3, &v.joint1, &v.joint2, &v.joint3}) {
         out += u',';

@@ -3,10 +3,12 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZORVEL_BUILD_DIR:-$ROOT/build}"
+# The program folder: the installed program, and beside it the roster, backups, log and settings.
+ZORVEL_HOME="${ZORVEL_HOME:-$HOME/ZorvelList}"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libicu-dev libxlsxwriter-dev libgtest-dev
           fonts-ipafont-gothic xvfb xauth poppler-utils desktop-file-utils
           fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xdotool dbus xdg-utils unzip
-          libreoffice-calc-nogui)
+          libreoffice-calc-nogui clang libclang-rt-14-dev)
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

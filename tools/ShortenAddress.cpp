@@ -33,13 +33,15 @@ std::u16string ShortenAddress(std::u16string_view address) {
         s = ReplaceAll(s, from, to);
     }
     s = DashFor(s, u"丁目");
-    // Keep 号室 and 号棟 out of the 号 replacement.
-    s = ReplaceAll(s, u"号室", u"goushitsu");
-    s = ReplaceAll(s, u"号棟", u"goutou");
-    s = DashFor(s, u"号");
-    s = ReplaceAll(s, u"goushitsu", u"号室");
-    s = ReplaceAll(s, u"goutou", u"号棟");
-    return s;
+    // 号 becomes "-", except in 号室 and 号棟 (no stand-in text, which an address could hold).
+    std::u16string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const bool kept = i + 1 < s.size() && (s[i + 1] == u'室' || s[i + 1] == u'棟');
+        out += s[i] == u'号' && !kept ? u'-' : s[i];
+    }
+    if (!out.empty() && out.back() == u'-') out.pop_back();
+    return out;
 }
 
 }  // namespace zl

@@ -18,6 +18,7 @@
 
 #include "app/ControlTable.h"
 #include "platform/qt/ProgressBar.h"
+#include "platform/qt/SingleLineEdit.h"
 
 static void InitZorvelResources() { Q_INIT_RESOURCE(zorvel); }
 
@@ -302,6 +303,7 @@ void QtMainWindow::Build() {
         switch (c.kind) {
             case ControlKind::Edit: {
                 auto* e = new QLineEdit(this);
+                MakeSingleLine(e);
                 e->setReadOnly(c.flags & kReadOnly);
                 if (c.flags & kRightAligned) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setTextMargins(0, 0, 0, 0);

@@ -25,15 +25,6 @@ void Scenario::Execute(const Command& c) {
         if (!ParseDateTime(Arg(c, 1), Arg(c, 2), world_.now)) Fail("bad date and time");
     } else if (cmd == "computer") {
         if (NeedArgs(c, 2)) world_.computer = Text(c, 1);
-    } else if (cmd == "file") {
-        if (!NeedArgs(c, 2)) return;
-        std::string bytes;
-        for (const std::string& l : c.block)
-            bytes += zl::ToCp932(zl::ReplaceAll(U8(l), u"${BASE}", baseText_)) + "\r\n";
-        const fs::path p = PathOf(Arg(c, 1));
-        std::error_code ec;
-        fs::create_directories(p.parent_path(), ec);
-        std::ofstream(p, std::ios::binary) << bytes;
     } else if (cmd == "rawfile") {
         if (!NeedArgs(c, 3)) return;
         const fs::path p = PathOf(Arg(c, 1));
@@ -74,9 +65,14 @@ void Scenario::Execute(const Command& c) {
         platform.shell = &shell_;
         platform.pause = &pause_;
         platform.spreadsheet = &spreadsheet_;
+        platform.folderLock = &folderLock_;
         dlg_ = std::make_unique<zl::CzorvelDlg>(platform, &about_);
         window_->Attach(dlg_.get(), &dlg_->roster());
         window_->Start();
+        if (dlg_->ended) {
+            window_->close();  // start-up ended the program: the window never opens
+            return;
+        }
         window_->show();
         window_->activateWindow();
         if (!QTest::qWaitForWindowActive(window_.get())) Fail("the window did not become active");

@@ -17,6 +17,7 @@
 #include "Support.h"
 #include "World.h"
 #include "app/CzorvelDlg.h"
+#include "platform/FolderLock.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtServices.h"
 
@@ -98,6 +99,8 @@ public:
     bool inactive_ = false;           // the next click comes while another window is active
     std::unique_ptr<zl::CzorvelDlg> dlg_;
     std::map<fs::path, std::pair<fs::file_time_type, std::uintmax_t>> stamps_;
+    zl::FlockFolderLock folderLock_;                  // the program's own
+    std::unique_ptr<zl::FlockFolderLock> otherCopy_;  // another copy on the same folder
 };
 
 }  // namespace scenario

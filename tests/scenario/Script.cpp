@@ -81,7 +81,7 @@ Script ParseScript(const std::string& text) {
             return script;
         }
         const bool block =
-            (cmd.args[0] == "file" && cmd.args.size() == 2) ||
+            (cmd.args[0] == "file" && (cmd.args.size() == 2 || cmd.args.size() == 3)) ||
             (cmd.args.size() == 3 && cmd.args[0] == "expect" && cmd.args[1] == "file");
         if (block) {
             std::size_t j = i + 1;

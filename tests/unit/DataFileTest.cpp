@@ -101,8 +101,16 @@ TEST_F(StoreTest, LoadsAndSavesTheFileAsSpecified) {
          kHeaderBytes + a + "\r\n" + b,
          {FromCp932(a), FromCp932(b)},
          kHeaderBytes + a + "\r\n" + b + "\r\n"},
-        {"first line dropped whatever it holds",
+        {"first line dropped when it is no entry",
+         "No.,other header\r\n" + b + "\r\n",
+         {FromCp932(b)},
+         kHeaderBytes + b + "\r\n"},
+        {"first line that is an entry is loaded (a file without header)",
          a + "\r\n" + b + "\r\n",
+         {FromCp932(a), FromCp932(b)},
+         kHeaderBytes + a + "\r\n" + b + "\r\n"},
+        {"first line like an entry but without its comma is the header",
+         "No.0001\r\n" + b + "\r\n",
          {FromCp932(b)},
          kHeaderBytes + b + "\r\n"},
         {"LF line ends",
@@ -198,7 +206,8 @@ TEST_F(StoreTest, FailedSaveKeepsTheOldFileAndTheNewText) {
     EXPECT_EQ(Bytes(paths.dataFile), old);
     EXPECT_TRUE(OtherDataFiles().empty());
     const std::string newer = kHeaderBytes + "first\r\n" + std::string(5000, 'x') + "\r\n";
-    EXPECT_EQ(ToCrLf(store.dataFileText()), newer);
+    // The text as last read or written is still what the disk holds.
+    EXPECT_EQ(ToCrLf(store.dataFileText()), old);
 
     // The backup at closing holds the newer text that the data file lacks.
     ASSERT_TRUE(store.WriteBackup(3));
@@ -226,7 +235,8 @@ TEST_F(StoreTest, FailedSaveWhenTheDataFolderIsAPlainFile) {
     list.Append(u"kept");
     EXPECT_FALSE(store.Save(list));
     EXPECT_EQ(Bytes(paths.dataFolder), "not a folder");
-    EXPECT_EQ(ToCrLf(store.dataFileText()), kHeaderBytes + "kept\r\n");
+    EXPECT_TRUE(store.dataFileText().empty());
+    ASSERT_TRUE(store.WriteBackup(2) == false);  // no backup folder either
 
     fs::remove(paths.dataFolder);
     fs::create_directory(paths.dataFolder);
@@ -234,28 +244,25 @@ TEST_F(StoreTest, FailedSaveWhenTheDataFolderIsAPlainFile) {
     EXPECT_EQ(Bytes(paths.dataFile), kHeaderBytes + "kept\r\n");
 }
 
-TEST_F(StoreTest, UnreadableFileIsKeptBeforeTheFirstSave) {
-    // A folder in the data file's place cannot be read (permission bits stop nothing as root).
+TEST_F(StoreTest, UnreadableFolderInTheFilesPlaceIsNeverReplaced) {
+    // A folder in the data file's place cannot be read (permission bits stop nothing as root),
+    // and cannot be kept aside as a copy: every save fails and leaves it as it is.
     fs::create_directory(paths.dataFile);
     WriteBytes(paths.dataFile / "inside", "precious");
     WriteBytes(paths.dataFolder / "Data_unreadable.csv", "taken");
     RosterStore store(paths);
     RosterList list;
+    list.Append(u"stale");
     EXPECT_EQ(store.Load(list), LoadStatus::Unreadable);
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(store.unreadableKeptAs(), paths.dataFolder / "Data_unreadable_2.csv");
+    EXPECT_EQ(store.keptAs(), paths.dataFolder / "Data_unreadable_2.csv");
 
     list.Append(u"new");
-    ASSERT_TRUE(store.Save(list));
-    EXPECT_EQ(Bytes(paths.dataFile), kHeaderBytes + "new\r\n");
-    EXPECT_EQ(Bytes(paths.dataFolder / "Data_unreadable_2.csv" / "inside"), "precious");
+    EXPECT_FALSE(store.Save(list));
+    EXPECT_EQ(Bytes(paths.dataFile / "inside"), "precious");
     EXPECT_EQ(Bytes(paths.dataFolder / "Data_unreadable.csv"), "taken");
-
-    // Later saves replace the data file as usual.
-    list.Append(u"more");
-    ASSERT_TRUE(store.Save(list));
-    EXPECT_EQ(Bytes(paths.dataFile), kHeaderBytes + "new\r\nmore\r\n");
-    EXPECT_FALSE(fs::exists(paths.dataFolder / "Data_unreadable_3.csv"));
+    EXPECT_FALSE(fs::exists(paths.dataFolder / "Data_unreadable_2.csv"));
+    EXPECT_EQ(OtherDataFiles(), std::vector<std::string>{"Data_unreadable.csv"});
 }
 
 TEST_F(StoreTest, HundredThousandLinesLoadAndSaveFast) {
@@ -394,16 +401,36 @@ TEST_F(RosterCommandsTest, WriteFailuresShowTheMessage) {
     }
 }
 
-TEST_F(RosterCommandsTest, UnreadableFileIsReportedOnceByName) {
-    fs::create_directory(paths.dataFile);
-    dlg->LoadRoster();
-    EXPECT_EQ(controls.Text(id::kTotal), u"0");
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(Contains(boxes.shown[0].text, PathText(paths.dataFile)));
-    EXPECT_TRUE(Contains(boxes.shown[0].text, PathText(paths.dataFolder / "Data_unreadable.csv")));
-    dlg->SaveRoster();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(fs::is_directory(paths.dataFolder / "Data_unreadable.csv"));
+TEST_F(RosterCommandsTest, FileNotTakenAsItIsIsReportedOnceByName) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::u16string says;
+    };
+    const Case cases[] = {
+        {"NUL bytes", kHeaderBytes + std::string("a\0b\r\n", 5), u"Shift_JIS"},
+        {"UTF-8", "\xEF\xBB\xBF" + ToUtf8(kDataFileHeader) + "\r\n", u"UTF-8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(paths.dataFolder);
+        fs::create_directories(paths.backupFolder);
+        WriteBytes(paths.dataFile, c.bytes);
+        boxes.shown.clear();
+        dlg = std::make_unique<CzorvelDlg>(dlg->p, nullptr);
+        dlg->InitPaths();
+        dlg->LoadRoster();
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_TRUE(Contains(boxes.shown[0].text, c.says));
+        EXPECT_TRUE(Contains(boxes.shown[0].text, PathText(paths.dataFile)));
+        EXPECT_TRUE(
+            Contains(boxes.shown[0].text, PathText(paths.dataFolder / "Data_unreadable.csv")));
+        dlg->roster().Append(u"x");
+        dlg->SaveRoster();
+        EXPECT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(Bytes(paths.dataFolder / "Data_unreadable.csv"), c.bytes);
+        EXPECT_EQ(Bytes(paths.dataFile), kHeaderBytes + "x\r\n");
+    }
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ TEST(ShortenAddress, Examples) {
         {"３―４‐５", "3-4-5"},
         {"（本館）1・2、3，4", "(本館)1-2-3-4"},
         {"A棟2号棟3号", "A棟2号棟3"},
+        {"room goushitsu 5号", "room goushitsu 5"},  // letters stay letters
         {"九丁目", "9"},
         {"", ""},
     };
