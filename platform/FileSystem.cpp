@@ -115,24 +115,33 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     // may set them; a new file is readable by all.
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
+    // Something other than a file in its place (a folder) can only be moved aside whole.
+    const bool oldIsFile = hadOld && S_ISREG(old.st_mode);
     bool ok = WriteAll(fd, bytes);
-    ok = ok && ::fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644) == 0;
-    if (ok && hadOld && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+    ok = ok && ::fchmod(fd, oldIsFile ? (old.st_mode & 07777) : 0644) == 0;
+    if (ok && oldIsFile && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
         // Neither may be set by this process: the new file stays its own.
     }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     // Only a complete new file lets the old one be kept aside and replaced.
-    bool kept = false;
+    bool kept = false, moved = false;
     if (ok && !keepOldAs.empty() && hadOld) {
-        kept = ::link(target.c_str(), keepOldAs.c_str()) == 0 || CopyNewFile(target, keepOldAs);
+        if (oldIsFile)
+            kept = ::link(target.c_str(), keepOldAs.c_str()) == 0 || CopyNewFile(target, keepOldAs);
+        else
+            kept = moved = ::rename(target.c_str(), keepOldAs.c_str()) == 0;
         ok = kept && SyncFolder(keepOldAs.parent_path());
     }
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
-        if (kept) ::unlink(keepOldAs.c_str());
+        // What was moved aside goes back; a kept copy goes.
+        if (moved)
+            ::rename(keepOldAs.c_str(), target.c_str());
+        else if (kept)
+            ::unlink(keepOldAs.c_str());
         return false;
     }
     return SyncFolder(folder);

@@ -19,9 +19,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes bytes into a temporary file in the same folder, flushes it to disk and renames it over
 // `path`. A symbolic link is followed: its target is replaced and the link stays. When
-// `keepOldAs` is given, the old file is first kept under that name (a hard link, or a copy),
-// once the new one is complete. On any failure the old file stays as it was and false is
-// returned; a failure to flush the folder after the rename also returns false.
+// `keepOldAs` is given, the old file is first kept under that name (a hard link, or a copy;
+// a folder standing in its place is moved there), once the new one is complete. On any failure the
+// old file stays as it was and false is returned; a failure to flush the folder after the rename
+// also returns false.
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            const std::filesystem::path& keepOldAs = {});
 

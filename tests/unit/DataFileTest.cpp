@@ -244,9 +244,8 @@ TEST_F(StoreTest, FailedSaveWhenTheDataFolderIsAPlainFile) {
     EXPECT_EQ(Bytes(paths.dataFile), kHeaderBytes + "kept\r\n");
 }
 
-TEST_F(StoreTest, UnreadableFolderInTheFilesPlaceIsNeverReplaced) {
-    // A folder in the data file's place cannot be read (permission bits stop nothing as root),
-    // and cannot be kept aside as a copy: every save fails and leaves it as it is.
+TEST_F(StoreTest, UnreadableFolderInTheFilesPlaceIsMovedAsideOnlyByACompleteSave) {
+    // A folder in the data file's place cannot be read (permission bits stop nothing as root).
     fs::create_directory(paths.dataFile);
     WriteBytes(paths.dataFile / "inside", "precious");
     WriteBytes(paths.dataFolder / "Data_unreadable.csv", "taken");
@@ -257,12 +256,14 @@ TEST_F(StoreTest, UnreadableFolderInTheFilesPlaceIsNeverReplaced) {
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(store.keptAs(), paths.dataFolder / "Data_unreadable_2.csv");
 
+    // A kept name taken meanwhile is not used: the next free one is.
+    fs::create_directory(paths.dataFolder / "Data_unreadable_2.csv");
     list.Append(u"new");
-    EXPECT_FALSE(store.Save(list));
-    EXPECT_EQ(Bytes(paths.dataFile / "inside"), "precious");
+    EXPECT_TRUE(store.Save(list));
+    EXPECT_EQ(Bytes(paths.dataFolder / "Data_unreadable_3.csv" / "inside"), "precious");
+    EXPECT_TRUE(fs::is_empty(paths.dataFolder / "Data_unreadable_2.csv"));
+    EXPECT_TRUE(fs::is_regular_file(paths.dataFile));
     EXPECT_EQ(Bytes(paths.dataFolder / "Data_unreadable.csv"), "taken");
-    EXPECT_FALSE(fs::exists(paths.dataFolder / "Data_unreadable_2.csv"));
-    EXPECT_EQ(OtherDataFiles(), std::vector<std::string>{"Data_unreadable.csv"});
 }
 
 TEST_F(StoreTest, HundredThousandLinesLoadAndSaveFast) {
