@@ -14,6 +14,7 @@
 #include "platform/TextUtil.h"
 #include "roster/DataFile.h"
 #include "roster/RosterLine.h"
+#include "tests/unit/MemoryControls.h"
 #include "tests/unit/TempFolder.h"
 
 namespace zl {
@@ -286,41 +287,7 @@ TEST_F(StoreTest, HundredThousandLinesLoadAndSaveFast) {
 }
 
 // The window's roster commands: the Total field and the messages.
-class RecordingControls : public Controls {
-public:
-    std::map<int, std::u16string> texts;
-    std::u16string Title() const override { return {}; }
-    void SetTitle(std::u16string_view) override {}
-    std::u16string Text(int id) const override {
-        auto it = texts.find(id);
-        return it == texts.end() ? std::u16string() : it->second;
-    }
-    void SetText(int id, std::u16string_view text) override { texts[id] = text; }
-    bool Checked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    bool Visible(int) const override { return true; }
-    void SetVisible(int, bool) override {}
-    bool Enabled(int) const override { return true; }
-    void SetEnabled(int, bool) override {}
-    int Focus() const override { return 0; }
-    void SetFocus(int) override {}
-    void TextSelection(int, int& from, int& to) const override { from = to = 0; }
-    void SetTextSelection(int, int, int) override {}
-    void SetTooltip(int, std::u16string_view) override {}
-    int ListSelection(int) const override { return -1; }
-    void SetListSelection(int, int) override {}
-    int ListTopIndex(int) const override { return 0; }
-    void SetListTopIndex(int, int) override {}
-    int ComboCount(int) const override { return 0; }
-    std::u16string ComboItem(int, int) const override { return {}; }
-    void ComboInsert(int, int, std::u16string_view) override {}
-    int ComboSelection(int) const override { return -1; }
-    void SetComboSelection(int, int) override {}
-    std::optional<DateTime> PickerValue(int) const override { return std::nullopt; }
-    void SetPickerValue(int, std::optional<DateTime>) override {}
-    void SetProgressRange(int, int, int) override {}
-    void SetProgressPos(int, int) override {}
-};
+using RecordingControls = MemoryControls;
 
 class RecordingBoxes : public MessageBoxes {
 public:
