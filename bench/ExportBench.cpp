@@ -32,17 +32,6 @@ public:
     BoxAnswer Show(std::u16string_view, BoxIcon, BoxButtons) override { return BoxAnswer::Ok; }
 };
 
-class FixedDialog : public SaveDialog {
-public:
-    std::u16string path;
-    std::optional<std::u16string> AskSavePath(const SaveRequest&) override { return path; }
-};
-
-class FixedClock : public Clock {
-public:
-    DateTime Now() override { return {2024, 5, 1, 9, 0, 0}; }
-};
-
 // Processor time of this thread, which waiting for a busy machine does not inflate.
 double CpuMillis() {
     timespec t{};

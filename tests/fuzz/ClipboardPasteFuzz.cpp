@@ -7,16 +7,9 @@
 
 #include "links/ClipEntry.h"
 #include "platform/CodePage932.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
-
-#define PASTE_CHECK(condition)                                                                    \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                         \
-        }                                                                                         \
-    } while (0)
 
 bool SingleLine(const std::u16string& s) {
     for (char16_t c : s)
@@ -34,27 +27,27 @@ std::vector<const std::u16string*> Texts(const zl::EntryValues& v) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::u16string line = zl::FirstPastedLine(zl::FromCp932(bytes));
-    PASTE_CHECK(SingleLine(line));
+    FUZZ_CHECK(SingleLine(line));
     const std::optional<zl::LoadedEntry> entry = zl::ReadClipEntryText(line);
     if (!entry) return 0;
     for (const std::u16string* text : Texts(entry->values)) {
-        PASTE_CHECK(SingleLine(*text));
-        if (text != &entry->values.votes) PASTE_CHECK(text->find(u'~') == std::u16string::npos);
+        FUZZ_CHECK(SingleLine(*text));
+        if (text != &entry->values.votes) FUZZ_CHECK(text->find(u'~') == std::u16string::npos);
     }
-    PASTE_CHECK(entry->expectationIndex >= 0 && entry->expectationIndex <= 3);
+    FUZZ_CHECK(entry->expectationIndex >= 0 && entry->expectationIndex <= 3);
 
     const std::u16string copied =
         zl::BuildClipEntryText(u"0001", entry->values, entry->registeredText);
     const std::optional<zl::LoadedEntry> again = zl::ReadClipEntryText(copied);
-    PASTE_CHECK(again.has_value());
+    FUZZ_CHECK(again.has_value());
     const std::vector<const std::u16string*> before = Texts(entry->values);
     const std::vector<const std::u16string*> after = Texts(again->values);
-    for (std::size_t i = 0; i < before.size(); ++i) PASTE_CHECK(*before[i] == *after[i]);
-    PASTE_CHECK(again->values.birthDate == entry->values.birthDate);
-    PASTE_CHECK(again->expectationIndex == entry->expectationIndex);
-    PASTE_CHECK(again->values.noPhone == entry->values.noPhone);
-    PASTE_CHECK(again->values.noMail == entry->values.noMail);
-    PASTE_CHECK(again->values.noFlyer == entry->values.noFlyer);
-    PASTE_CHECK(again->values.noPostcard == entry->values.noPostcard);
+    for (std::size_t i = 0; i < before.size(); ++i) FUZZ_CHECK(*before[i] == *after[i]);
+    FUZZ_CHECK(again->values.birthDate == entry->values.birthDate);
+    FUZZ_CHECK(again->expectationIndex == entry->expectationIndex);
+    FUZZ_CHECK(again->values.noPhone == entry->values.noPhone);
+    FUZZ_CHECK(again->values.noMail == entry->values.noMail);
+    FUZZ_CHECK(again->values.noFlyer == entry->values.noFlyer);
+    FUZZ_CHECK(again->values.noPostcard == entry->values.noPostcard);
     return 0;
 }

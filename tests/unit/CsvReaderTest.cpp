@@ -90,17 +90,6 @@ public:
     }
 };
 
-class FixedDialog : public SaveDialog {
-public:
-    std::u16string path;
-    std::optional<std::u16string> AskSavePath(const SaveRequest&) override { return path; }
-};
-
-class FixedClock : public Clock {
-public:
-    DateTime Now() override { return {2024, 5, 1, 9, 0, 0}; }
-};
-
 // Every value as it reads back: a stored comma restored, what code page 932 lacks as "?".
 std::u16string ReadBack(std::u16string_view stored) {
     return FromCp932(ToCp932(DecodeFieldText(stored)));

@@ -303,12 +303,6 @@ public:
     }
 };
 
-class FixedClock : public Clock {
-public:
-    DateTime now{2024, 3, 5, 9, 7, 41};
-    DateTime Now() override { return now; }
-};
-
 class FixedSystem : public SystemInfo {
 public:
     std::u16string path;
@@ -324,6 +318,7 @@ protected:
         Platform platform;
         platform.controls = &controls;
         platform.boxes = &boxes;
+        clock.now = {2024, 3, 5, 9, 7, 41};
         platform.clock = &clock;
         platform.system = &system;
         dlg = std::make_unique<CzorvelDlg>(platform, nullptr);

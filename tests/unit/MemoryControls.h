@@ -1,6 +1,7 @@
-// A window for tests and benchmarks of the commands without widgets: texts are held per id, the
-// birth-month selector shows one item, the list selection is a number; everything else is a
-// no-op that a test can override.
+// A window and the outside world for tests and benchmarks of the commands without widgets: texts
+// are held per id, the birth-month selector shows one item, the list selection is a number;
+// everything else is a no-op that a test can override. The save dialog answers a fixed path, the
+// clock a fixed time.
 #pragma once
 
 #include <map>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "platform/Controls.h"
+#include "platform/Services.h"
 
 namespace zl {
 
@@ -50,6 +52,18 @@ public:
     void SetPickerValue(int, std::optional<DateTime>) override {}
     void SetProgressRange(int, int, int) override {}
     void SetProgressPos(int, int) override { ++progressCalls; }
+};
+
+class FixedDialog : public SaveDialog {
+public:
+    std::u16string path;
+    std::optional<std::u16string> AskSavePath(const SaveRequest&) override { return path; }
+};
+
+class FixedClock : public Clock {
+public:
+    DateTime now{2024, 5, 1, 9, 0, 0};
+    DateTime Now() override { return now; }
 };
 
 }  // namespace zl
