@@ -22,14 +22,11 @@
 #include "platform/CodePage932.h"
 #include "platform/DesktopUrl.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/QtConvert.h"
 
 namespace zl {
 
 namespace {
-
-QString Q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The button captions of the Japanese message box.
 const QString kYes = QStringLiteral("はい(&Y)");
