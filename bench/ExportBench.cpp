@@ -66,6 +66,7 @@ bool Exports(const std::vector<std::u16string>& roster) {
     p.clock = &clock;
     CzorvelDlg dlg(p, nullptr);
     dlg.roster().Assign(roster);
+    window.listSelection = 0;  // the bulk-mail export writes from the selected line on
 
     const Export exports[] = {
         {"birth-month CSV, 全月", &CzorvelDlg::OnBnClickedButtonCsvExport, u"全月"},
