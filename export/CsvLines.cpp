@@ -13,31 +13,46 @@
 namespace zl {
 namespace {
 
-// The fields of a stored line, counted from 0; fields the line lacks are empty.
-using Fields = std::array<std::u16string_view, kFieldCount>;
+// The fields of a stored line, counted from 0, as bounds in the line (left uninitialised until
+// split: clearing them costs as much as finding them); fields the line lacks are empty. `plain`
+// when the line holds no '"' and no '~', so that no label column needs quotes.
+struct Fields {
+    std::u16string_view line;
+    std::uint32_t from[kFieldCount], to[kFieldCount];
+    bool plain;
+};
 
-Fields SplitFields(std::u16string_view line) {
-    Fields f{};
+void SplitFields(std::u16string_view line, Fields& f) {
+    f.line = line;
     const char16_t* const d = line.data();
     const std::size_t size = line.size();
     std::size_t start = 0, field = 0, i = 0;
+    std::uint64_t quoted = 0;
     auto cut = [&](std::size_t end) {
-        f[field++] = line.substr(start, end - start);
+        f.from[field] = static_cast<std::uint32_t>(start);
+        f.to[field++] = static_cast<std::uint32_t>(end);
         start = end + 1;
     };
     for (; i + 4 <= size && field < kFieldCount; i += 4) {
-        for (std::uint64_t m = scan::LanesEqual(scan::Load4(d + i), u',');
-             m != 0 && field < kFieldCount; m = scan::DropFirstLane(m))
+        const std::uint64_t w = scan::Load4(d + i);
+        quoted |= scan::LanesEqual(w, u'"') | scan::LanesEqual(w, u'~');
+        for (std::uint64_t m = scan::LanesEqual(w, u','); m != 0 && field < kFieldCount;
+             m = scan::DropFirstLane(m))
             cut(i + scan::FirstLane(m));
     }
-    for (; i < size && field < kFieldCount; ++i)
+    for (; i < size && field < kFieldCount; ++i) {
+        if (d[i] == u'"' || d[i] == u'~') quoted = 1;
         if (d[i] == u',') cut(i);
-    if (field < kFieldCount) f[field] = line.substr(start);
-    return f;
+    }
+    if (field < kFieldCount) cut(size);
+    for (; field < kFieldCount; ++field) f.from[field] = f.to[field] = 0;
+    // A word read past the last field's comma may have seen quotes of fields not split.
+    f.plain = quoted == 0;
 }
 
 std::u16string_view FieldOf(const Fields& f, RosterField field) {
-    return f[static_cast<std::size_t>(field) - 1];
+    const std::size_t k = static_cast<std::size_t>(field) - 1;
+    return f.line.substr(f.from[k], f.to[k] - f.from[k]);
 }
 
 // Lines are built with plain pointer writes into a scratch buffer large enough for the worst
@@ -267,25 +282,36 @@ LabelJoint LabelJointLayout(std::u16string_view name, std::u16string_view joint)
 }
 
 void AppendLabelRecord(std::u16string& out, std::u16string_view line) {
-    const Fields f = SplitFields(line);
+    Fields f;
+    SplitFields(line, f);
     const std::u16string_view name = FieldOf(f, RosterField::Name);
     const LabelAddress address = SplitLabelAddress(FieldOf(f, RosterField::Address));
     // Each column at most doubles; the name is written twice and pads up to three joint names.
     char16_t* const begin = Scratch(line.size() * 2 + name.size() * 6 + 64 + kSlack);
     char16_t* p = begin;
     auto put = [&p](std::u16string_view text) {
-        for (char16_t c : text) *p++ = c;
+        // An empty view may have no data at all, which memcpy must not be given.
+        if (!text.empty()) std::memcpy(p, text.data(), text.size() * sizeof(char16_t));
+        p += text.size();
     };
-    p = PutLabelColumn(p, name);
+    auto column = [&](std::u16string_view stored, std::size_t padding = 0) {
+        if (f.plain) {
+            for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+            put(stored);
+        } else {
+            p = PutLabelColumn(p, stored, padding);
+        }
+    };
+    column(name);
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::PostalCode));
+    column(FieldOf(f, RosterField::PostalCode));
     *p++ = u',';
-    p = PutLabelColumn(p, address.first);
+    column(address.first);
     *p++ = u',';
-    p = PutLabelColumn(p, address.second);
+    column(address.second);
     put(u",,");
     const std::u16string_view no = FieldOf(f, RosterField::No);
-    if (NeedsQuotes(no)) {
+    if (!f.plain && NeedsQuotes(no)) {
         p = PutLabelColumn(p, u"[ " + std::u16string(no) + u" ]");
     } else {
         put(u"[ ");
@@ -293,21 +319,21 @@ void AppendLabelRecord(std::u16string& out, std::u16string_view line) {
         put(u" ]");
     }
     put(u",,");
-    p = PutLabelColumn(p, name);
+    column(name);
     *p++ = u',';
     put(kHonorific);
     for (RosterField field : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
         const std::u16string_view joint = FieldOf(f, field);
         const LabelJoint layout = LabelJointLayout(name, joint);
         *p++ = u',';
-        p = PutLabelColumn(p, joint, layout.padding);
+        column(joint, layout.padding);
         *p++ = u',';
         if (layout.honorific) put(kHonorific);
     }
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark1));
+    column(FieldOf(f, RosterField::Remark1));
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark2));
+    column(FieldOf(f, RosterField::Remark2));
     *p++ = u'\r';
     *p++ = u'\n';
     AppendFrom(out, begin, p);
