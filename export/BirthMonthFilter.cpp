@@ -1,5 +1,6 @@
 #include "export/BirthMonthFilter.h"
 
+#include "export/Utf16Scan.h"
 #include "platform/TextUtil.h"
 
 namespace zl {
@@ -17,16 +18,14 @@ std::optional<std::u16string> BirthMonthKey(std::u16string_view selectorText) {
     return text;
 }
 
+bool BirthDateMonthIs(std::u16string_view birthDate, std::u16string_view key) {
+    return birthDate.size() >= 7 && birthDate.substr(5, 2) == key;
+}
+
 bool BirthMonthMatches(std::u16string_view line, const std::optional<std::u16string>& key) {
     if (!key) return true;
-    std::size_t at = 0;
-    for (int commas = 0; commas < 8; ++commas) {
-        at = line.find(u',', at);
-        if (at == std::u16string_view::npos) return false;
-        ++at;
-    }
-    const std::u16string_view birthDate = line.substr(at);
-    return birthDate.size() >= 7 && birthDate.substr(5, 2) == *key;
+    const std::size_t at = scan::AfterCommas(line, 0, 8);
+    return at != std::u16string_view::npos && BirthDateMonthIs(line.substr(at), *key);
 }
 
 }  // namespace zl

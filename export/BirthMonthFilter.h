@@ -17,4 +17,8 @@ std::optional<std::u16string> BirthMonthKey(std::u16string_view selectorText);
 // the key. A line too short to hold them matches no month.
 bool BirthMonthMatches(std::u16string_view line, const std::optional<std::u16string>& key);
 
+// Whether a BirthDate field (the text from its start on) is of the key's month: its characters
+// at positions 6 and 7 equal the key.
+bool BirthDateMonthIs(std::u16string_view birthDate, std::u16string_view key);
+
 }  // namespace zl

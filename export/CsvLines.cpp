@@ -1,33 +1,58 @@
 #include "export/CsvLines.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "export/BirthMonthFilter.h"
+#include "export/Utf16Scan.h"
 #include "platform/TextUtil.h"
 #include "roster/RosterLine.h"
 
 namespace zl {
 namespace {
 
-// The fields of a stored line, counted from 0; fields the line lacks are empty.
-using Fields = std::array<std::u16string_view, kFieldCount>;
+// The fields of a stored line, counted from 0, as bounds in the line; fields the line lacks are
+// empty. The bounds are left uninitialised until split, as clearing them first showed in the
+// profile. `plain` when the line holds no '"' and no '~', so that no label column needs quotes.
+struct Fields {
+    std::u16string_view line;
+    std::uint32_t from[kFieldCount], to[kFieldCount];
+    bool plain;
+};
 
-Fields SplitFields(std::u16string_view line, std::size_t count = kFieldCount) {
-    Fields f{};
-    const char16_t* const data = line.data();
+void SplitFields(std::u16string_view line, Fields& f) {
+    f.line = line;
+    const char16_t* const d = line.data();
     const std::size_t size = line.size();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < count && start <= size; ++i) {
-        std::size_t end = start;
-        while (end < size && data[end] != u',') ++end;
-        f[i] = line.substr(start, end - start);
+    std::size_t start = 0, field = 0, i = 0;
+    std::uint64_t quoted = 0;
+    auto cut = [&](std::size_t end) {
+        f.from[field] = static_cast<std::uint32_t>(start);
+        f.to[field++] = static_cast<std::uint32_t>(end);
         start = end + 1;
+    };
+    for (; i + 4 <= size && field < kFieldCount; i += 4) {
+        const std::uint64_t w = scan::Load4(d + i);
+        quoted |= scan::LanesEqual(w, u'"') | scan::LanesEqual(w, u'~');
+        for (std::uint64_t m = scan::LanesEqual(w, u','); m != 0 && field < kFieldCount;
+             m = scan::DropFirstLane(m))
+            cut(i + scan::FirstLane(m));
     }
-    return f;
+    for (; i < size && field < kFieldCount; ++i) {
+        if (d[i] == u'"' || d[i] == u'~') quoted = 1;
+        if (d[i] == u',') cut(i);
+    }
+    if (field < kFieldCount) cut(size);
+    for (; field < kFieldCount; ++field) f.from[field] = f.to[field] = 0;
+    // A word read past the last field's comma may have seen quotes of fields not split.
+    f.plain = quoted == 0;
 }
 
 std::u16string_view FieldOf(const Fields& f, RosterField field) {
-    return f[static_cast<std::size_t>(field) - 1];
+    const std::size_t k = static_cast<std::size_t>(field) - 1;
+    return f.line.substr(f.from[k], f.to[k] - f.from[k]);
 }
 
 // Lines are built with plain pointer writes into a scratch buffer large enough for the worst
@@ -42,32 +67,51 @@ void AppendFrom(std::u16string& out, const char16_t* begin, const char16_t* end)
     out.append(begin, static_cast<std::size_t>(end - begin));
 }
 
-// Whether a label column is written between quotes.
-bool NeedsQuotes(std::u16string_view stored) {
-    for (char16_t c : stored)
-        if (c == u'~' || c == u'"' || c == u',') return true;
-    return false;
+// Room the scratch buffer keeps past a line's worst case for CopyPlain's whole-word stores.
+constexpr std::size_t kSlack = 8;
+
+// Copies text[i..] to `p` up to the first ',', '"' or '~', whose position it returns (the
+// size when there is none). Copies four units at a time and may store up to three units past
+// what it copies, which the next write covers or kSlack leaves room for.
+std::size_t CopyPlain(std::u16string_view text, std::size_t i, char16_t*& p) {
+    const char16_t* const d = text.data();
+    const std::size_t size = text.size();
+    for (; i + 4 <= size; i += 4) {
+        const std::uint64_t w = scan::Load4(d + i);
+        const std::uint64_t m = scan::SpecialLanes(w);
+        std::memcpy(p, &w, sizeof w);
+        if (m != 0) {
+            const std::size_t k = scan::FirstLane(m);
+            p += k;
+            return i + k;
+        }
+        p += 4;
+    }
+    for (; i < size; ++i) {
+        const char16_t c = d[i];
+        if (c == u',' || c == u'"' || c == u'~') return i;
+        *p++ = c;
+    }
+    return size;
 }
+
+// Whether a label column is written between quotes.
+bool NeedsQuotes(std::u16string_view stored) { return scan::HasSpecial(stored); }
 
 // A label column: `padding` full-width spaces and the decoded value, quoted when needed. The
 // value is copied as it is and only written again when it turns out to need quotes.
 char16_t* PutLabelColumn(char16_t* p, std::u16string_view stored, std::size_t padding = 0) {
     char16_t* const start = p;
     for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
-    for (char16_t c : stored) {
-        if (c == u'~' || c == u'"' || c == u',') {
-            p = start;
-            *p++ = u'"';
-            for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
-            for (char16_t d : stored) {
-                if (d == u'"') *p++ = u'"';
-                *p++ = d == u'~' ? u',' : d;
-            }
-            *p++ = u'"';
-            return p;
-        }
-        *p++ = c;
+    if (CopyPlain(stored, 0, p) == stored.size()) return p;
+    p = start;
+    *p++ = u'"';
+    for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+    for (char16_t d : stored) {
+        if (d == u'"') *p++ = u'"';
+        *p++ = d == u'~' ? u',' : d;
     }
+    *p++ = u'"';
     return p;
 }
 
@@ -128,10 +172,11 @@ std::u16string BirthMonthCsvHeader(const std::array<std::u16string, 7>& captions
 }
 
 void AppendBirthMonthCsvLine(std::u16string& out, std::u16string_view line) {
-    char16_t* const begin = Scratch(line.size() * 3 + 4);
+    char16_t* const begin = Scratch(line.size() * 3 + 4 + kSlack);
     char16_t* p = begin;
     *p++ = u'"';
-    for (char16_t c : line) {
+    for (std::size_t i = CopyPlain(line, 0, p); i < line.size(); i = CopyPlain(line, i + 1, p)) {
+        const char16_t c = line[i];
         if (c == u',') {
             *p++ = u'"';
             *p++ = u',';
@@ -139,8 +184,8 @@ void AppendBirthMonthCsvLine(std::u16string& out, std::u16string_view line) {
         } else if (c == u'~') {
             *p++ = u',';
         } else {
-            if (c == u'"') *p++ = u'"';
-            *p++ = c;
+            *p++ = u'"';
+            *p++ = u'"';
         }
     }
     *p++ = u'"';
@@ -157,24 +202,35 @@ std::u16string BulkMailCsvHeader() {
 }
 
 void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
-    char16_t* const begin = Scratch(line.size() * 2 + 32);
+    char16_t* const begin = Scratch(line.size() * 2 + 32 + kSlack);
     char16_t* p = begin;
     const std::size_t size = line.size();
     std::size_t i = 0;
     // Fields 1 to 7 in one pass, each between quotes; a short line ends in empty fields.
     *p++ = u'"';
-    for (int column = 1; column <= 7; ++column, ++i) {
-        for (; i < size && line[i] != u','; ++i) {
-            if (line[i] == u'"') *p++ = u'"';
-            *p++ = line[i] == u'~' ? u',' : line[i];
+    int column = 1;
+    for (i = CopyPlain(line, 0, p); i < size; i = CopyPlain(line, i + 1, p)) {
+        const char16_t c = line[i];
+        if (c == u',') {
+            *p++ = u'"';
+            *p++ = u',';
+            *p++ = u'"';
+            if (++column > 7) break;
+        } else if (c == u'~') {
+            *p++ = u',';
+        } else {
+            *p++ = u'"';
+            *p++ = u'"';
         }
+    }
+    ++i;
+    for (; column <= 7; ++column) {
         *p++ = u'"';
         *p++ = u',';
         *p++ = u'"';
     }
     // Column 8 from NoPhone, field 10, past fields 8 and 9.
-    for (int skipped = 0; skipped < 2 && i < size; ++i)
-        if (line[i] == u',') ++skipped;
+    if (i < size) i = std::min(scan::AfterCommas(line, i, 2), size);
     if (FieldIsOn(line, i)) *p++ = u'○';
     *p++ = u'"';
     *p++ = u'\r';
@@ -185,21 +241,25 @@ void AppendBulkMailCsvLine(std::u16string& out, std::u16string_view line) {
 // --- Label CSV ---
 
 bool LabelExported(std::u16string_view line, const std::optional<std::u16string>& monthKey) {
-    if (!BirthMonthMatches(line, monthKey)) return false;
-    // NoFlyer and NoPostcard, fields 12 and 13, follow the eleventh comma.
-    const std::size_t size = line.size();
+    // NoFlyer and NoPostcard, fields 12 and 13, follow the eleventh comma; the month's BirthDate,
+    // field 9, the eighth.
     std::size_t i = 0;
-    for (int commas = 0; commas < 11; ++i) {
-        if (i >= size) return true;  // the flags are missing: empty, not "ON"
-        if (line[i] == u',') ++commas;
+    if (monthKey) {
+        i = scan::AfterCommas(line, 0, 8);
+        if (i == std::u16string_view::npos || !BirthDateMonthIs(line.substr(i), *monthKey))
+            return false;
+        i = scan::AfterCommas(line, i, 3);
+    } else {
+        i = scan::AfterCommas(line, 0, 11);
     }
+    if (i == std::u16string_view::npos) return true;  // the flags are missing: empty, not "ON"
     if (FieldIsOn(line, i)) return false;
-    while (i < size && line[i] != u',') ++i;
-    return i >= size || !FieldIsOn(line, i + 1);
+    while (i < line.size() && line[i] != u',') ++i;
+    return i >= line.size() || !FieldIsOn(line, i + 1);
 }
 
 std::u16string LabelColumn(std::u16string_view stored) {
-    char16_t* const begin = Scratch(stored.size() * 2 + 2);
+    char16_t* const begin = Scratch(stored.size() * 2 + 2 + kSlack);
     return std::u16string(begin, PutLabelColumn(begin, stored));
 }
 
@@ -222,47 +282,69 @@ LabelJoint LabelJointLayout(std::u16string_view name, std::u16string_view joint)
 }
 
 void AppendLabelRecord(std::u16string& out, std::u16string_view line) {
-    const Fields f = SplitFields(line);
+    Fields f;
+    SplitFields(line, f);
     const std::u16string_view name = FieldOf(f, RosterField::Name);
     const LabelAddress address = SplitLabelAddress(FieldOf(f, RosterField::Address));
     // Each column at most doubles; the name is written twice and pads up to three joint names.
-    char16_t* const begin = Scratch(line.size() * 2 + name.size() * 6 + 64);
+    char16_t* const begin = Scratch(line.size() * 2 + name.size() * 6 + 64 + kSlack);
     char16_t* p = begin;
+    // Columns are short: copied inline, a word at a time, rather than through a call.
     auto put = [&p](std::u16string_view text) {
-        for (char16_t c : text) *p++ = c;
+        const char16_t* d = text.data();
+        const std::size_t size = text.size();
+        std::size_t i = 0;
+        for (; i + 4 <= size; i += 4) {
+            const std::uint64_t w = scan::Load4(d + i);
+            std::memcpy(p + i, &w, sizeof w);
+        }
+        for (; i < size; ++i) p[i] = d[i];
+        p += size;
     };
-    p = PutLabelColumn(p, name);
+    auto putPair = [&p](std::u16string_view two) {
+        *p++ = two[0];
+        *p++ = two[1];
+    };
+    auto column = [&](std::u16string_view stored, std::size_t padding = 0) {
+        if (f.plain) {
+            for (std::size_t i = 0; i < padding; ++i) *p++ = u'　';
+            put(stored);
+        } else {
+            p = PutLabelColumn(p, stored, padding);
+        }
+    };
+    column(name);
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::PostalCode));
+    column(FieldOf(f, RosterField::PostalCode));
     *p++ = u',';
-    p = PutLabelColumn(p, address.first);
+    column(address.first);
     *p++ = u',';
-    p = PutLabelColumn(p, address.second);
-    put(u",,");
+    column(address.second);
+    putPair(u",,");
     const std::u16string_view no = FieldOf(f, RosterField::No);
-    if (NeedsQuotes(no)) {
+    if (!f.plain && NeedsQuotes(no)) {
         p = PutLabelColumn(p, u"[ " + std::u16string(no) + u" ]");
     } else {
-        put(u"[ ");
+        putPair(u"[ ");
         put(no);
-        put(u" ]");
+        putPair(u" ]");
     }
-    put(u",,");
-    p = PutLabelColumn(p, name);
+    putPair(u",,");
+    column(name);
     *p++ = u',';
-    put(kHonorific);
+    putPair(kHonorific);
     for (RosterField field : {RosterField::Joint1, RosterField::Joint2, RosterField::Joint3}) {
         const std::u16string_view joint = FieldOf(f, field);
         const LabelJoint layout = LabelJointLayout(name, joint);
         *p++ = u',';
-        p = PutLabelColumn(p, joint, layout.padding);
+        column(joint, layout.padding);
         *p++ = u',';
-        if (layout.honorific) put(kHonorific);
+        if (layout.honorific) putPair(kHonorific);
     }
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark1));
+    column(FieldOf(f, RosterField::Remark1));
     *p++ = u',';
-    p = PutLabelColumn(p, FieldOf(f, RosterField::Remark2));
+    column(FieldOf(f, RosterField::Remark2));
     *p++ = u'\r';
     *p++ = u'\n';
     AppendFrom(out, begin, p);
