@@ -21,12 +21,11 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-# A display of our own: Xvfb reports the number it took.
-Xvfb -displayfd 3 -screen 0 3000x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$here/display.sh"
+start_display 3000x1200
+started=$?
+pids+=("$xvfb_pid")
+[ "$started" = 0 ] || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 

@@ -11,9 +11,9 @@ for tool in xdg-mime xdg-open Xvfb; do
 done
 
 work=$(mktemp -d)
-xvfb=
+xvfb_pid=
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -44,9 +44,7 @@ xdg-mime default zorvel-fake-mailer.desktop x-scheme-handler/mailto
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
+start_display 800x600 || { echo "FAILED: Xvfb did not start"; exit 1; }
+export QT_QPA_PLATFORM=xcb
 "$check" "$work/received"

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
-#include <fstream>
 
 #include "Scenario.h"
 #include "platform/CodePage932.h"
@@ -26,11 +25,7 @@ void Scenario::Execute(const Command& c) {
     } else if (cmd == "computer") {
         if (NeedArgs(c, 2)) world_.computer = Text(c, 1);
     } else if (cmd == "rawfile") {
-        if (!NeedArgs(c, 3)) return;
-        const fs::path p = PathOf(Arg(c, 1));
-        std::error_code ec;
-        fs::create_directories(p.parent_path(), ec);
-        std::ofstream(p, std::ios::binary) << zl::ToCp932(Text(c, 2));
+        if (NeedArgs(c, 3)) WriteFile(PathOf(Arg(c, 1)), zl::ToCp932(Text(c, 2)));
     } else if (cmd == "mtime") {
         if (!NeedArgs(c, 4)) return;
         zl::DateTime t;
@@ -39,11 +34,7 @@ void Scenario::Execute(const Command& c) {
         if (!fs::exists(p)) return Fail("no file " + Show(Arg(c, 1)));
         SetMtime(p, t);
     } else if (cmd == "blockdir") {
-        if (!NeedArgs(c, 2)) return;
-        const fs::path p = PathOf(Arg(c, 1));
-        std::error_code ec;
-        fs::create_directories(p.parent_path(), ec);
-        std::ofstream(p, std::ios::binary) << "";
+        if (NeedArgs(c, 2)) WriteFile(PathOf(Arg(c, 1)), "");
     } else if (cmd == "blockfile") {
         if (!NeedArgs(c, 2)) return;
         std::error_code ec;

@@ -1,7 +1,6 @@
 // The scripted spreadsheet: records what the program hands it, writes nothing.
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -14,7 +13,6 @@ namespace scenario {
 struct RecordedWorkbook {
     std::u16string title;
     std::map<std::pair<int, int>, std::u16string> cells;  // (row, column) -> text as handed
-    int lastRow = 0;
     std::string bold;    // "A1:W1", empty when nothing was made bold
     std::string fitted;  // "A:W", empty when no columns were fitted
 };
@@ -34,10 +32,7 @@ public:
         s_.workbooks.emplace_back().title = title;
     }
     void PutValue(int row, int column, std::u16string_view text) override {
-        if (s_.workbooks.empty()) return;
-        RecordedWorkbook& w = s_.workbooks.back();
-        w.cells[{row, column}] = text;
-        w.lastRow = std::max(w.lastRow, row);
+        if (!s_.workbooks.empty()) s_.workbooks.back().cells[{row, column}] = text;
     }
     void PutFormula(int row, int column, std::u16string_view r1c1, std::u16string_view) override {
         PutValue(row, column, r1c1);

@@ -1,7 +1,5 @@
 // Commands and expectations for the data-safety scenarios: files in a chosen encoding or with
 // exact bytes, symbolic links, and another copy of the program on the same folder.
-#include <fstream>
-
 #include "Scenario.h"
 #include "platform/CodePage932.h"
 #include "platform/TextUtil.h"
@@ -9,14 +7,6 @@
 namespace scenario {
 
 namespace {
-
-void WriteFile(Scenario& s, const fs::path& p, const std::string& bytes) {
-    std::error_code ec;
-    fs::create_directories(p.parent_path(), ec);
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) s.Fail("cannot write " + Show(p.string()));
-}
 
 // file PATH [cp932|utf8|utf8bom]: the block's lines, each ended by CR LF, in that encoding.
 void File(Scenario& s, const Command& c) {
@@ -29,7 +19,7 @@ void File(Scenario& s, const Command& c) {
         const std::u16string line = s.BlockLine(l);
         bytes += (encoding == "cp932" ? zl::ToCp932(line) : zl::ToUtf8(line)) + "\r\n";
     }
-    WriteFile(s, s.PathOf(s.Arg(c, 1)), bytes);
+    s.WriteFile(s.PathOf(s.Arg(c, 1)), bytes);
 }
 
 // hexfile PATH HEX: exactly these bytes; blanks between the pairs of hex digits are ignored.
@@ -47,7 +37,7 @@ void HexFile(Scenario& s, const Command& c) {
             return s.Fail("not a hex digit pair: " + Show(pair));
         bytes += static_cast<char>(std::stoi(pair, nullptr, 16));
     }
-    WriteFile(s, s.PathOf(s.Arg(c, 1)), bytes);
+    s.WriteFile(s.PathOf(s.Arg(c, 1)), bytes);
 }
 
 // symlink PATH TARGET: PATH becomes a symbolic link to TARGET (both relative to the program

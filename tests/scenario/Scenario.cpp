@@ -122,6 +122,14 @@ std::optional<std::string> Scenario::ReadFile(const fs::path& p) {
     return s.str();
 }
 
+void Scenario::WriteFile(const fs::path& p, const std::string& bytes) {
+    std::error_code ec;
+    fs::create_directories(p.parent_path(), ec);
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out) Fail("cannot write " + Show(p.string()));
+}
+
 // --- Input ---
 
 // Popups and the activation that follows them end asynchronously; input waits for the window

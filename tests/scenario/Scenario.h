@@ -71,6 +71,9 @@ public:
     void StampChanged();
     void SetMtime(const fs::path& p, const zl::DateTime& t);
     std::optional<std::string> ReadFile(const fs::path& p);
+    // Writes exactly these bytes, making the parent folders first; fails the scenario when the
+    // file cannot be written.
+    void WriteFile(const fs::path& p, const std::string& bytes);
 
     void EnsureActive();
     void GiveFocus(QWidget* w);

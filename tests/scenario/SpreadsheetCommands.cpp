@@ -40,10 +40,10 @@ void SpreadsheetCommand(Scenario& s, const Command& c) {
         s.Fail("unknown spreadsheet state " + Show(what));
 }
 
-// The latest workbook; before the first one, an empty one (no cell, no row, no format).
-const RecordedWorkbook* Latest(Scenario& s) {
+// The latest workbook; before the first one, an empty one (no cell, no format).
+const RecordedWorkbook& Latest(Scenario& s) {
     static const RecordedWorkbook none;
-    return s.world_.spreadsheet.workbooks.empty() ? &none : &s.world_.spreadsheet.workbooks.back();
+    return s.world_.spreadsheet.workbooks.empty() ? none : s.world_.spreadsheet.workbooks.back();
 }
 
 bool Number(Scenario& s, const std::string& text, int& n) {
@@ -62,32 +62,32 @@ void ExpectCell(Scenario& s, const Command& c) {
     if (!s.NeedArgs(c, 5)) return;
     int row = 0, column = 0;
     if (!Number(s, s.Arg(c, 2), row) || !Number(s, s.Arg(c, 3), column)) return;
-    const RecordedWorkbook* w = Latest(s);
-    if (!w) return;
-    const auto it = w->cells.find({row, column});
+    const RecordedWorkbook& w = Latest(s);
+    const auto it = w.cells.find({row, column});
     const std::string where = "cell " + A1(row, column) + " ";
     if (s.Arg(c, 4) == "none") {
-        if (it != w->cells.end()) s.Expected(where + "not written", Show(it->second));
+        if (it != w.cells.end()) s.Expected(where + "not written", Show(it->second));
         return;
     }
-    if (it == w->cells.end()) return s.Expected(where + Show(s.Text(c, 4)), "not written");
+    if (it == w.cells.end()) return s.Expected(where + Show(s.Text(c, 4)), "not written");
     if (it->second != s.Text(c, 4)) s.Expected(where + Show(s.Text(c, 4)), Show(it->second));
 }
 
 // expect rows N: the highest row written in the latest workbook.
 void ExpectRows(Scenario& s, const Command& c) {
     if (!s.NeedArgs(c, 3)) return;
-    if (const RecordedWorkbook* w = Latest(s))
-        if (std::to_string(w->lastRow) != s.Arg(c, 2))
-            s.Expected(s.Arg(c, 2) + " rows", std::to_string(w->lastRow));
+    const RecordedWorkbook& w = Latest(s);
+    // The cells are ordered by row first: the last one is in the highest row.
+    const int lastRow = w.cells.empty() ? 0 : w.cells.rbegin()->first.first;
+    if (std::to_string(lastRow) != s.Arg(c, 2))
+        s.Expected(s.Arg(c, 2) + " rows", std::to_string(lastRow));
 }
 
 // expect bold RANGE, expect fitted RANGE: in A1 form, "none" when nothing was done.
 void ExpectRange(Scenario& s, const Command& c) {
     if (!s.NeedArgs(c, 3)) return;
-    const RecordedWorkbook* w = Latest(s);
-    if (!w) return;
-    const std::string& found = c.args[1] == "bold" ? w->bold : w->fitted;
+    const RecordedWorkbook& w = Latest(s);
+    const std::string& found = c.args[1] == "bold" ? w.bold : w.fitted;
     const std::string shown = found.empty() ? "none" : found;
     if (shown != s.Arg(c, 2)) s.Expected(c.args[1] + " " + s.Arg(c, 2), shown);
 }

@@ -32,8 +32,7 @@ struct World {
     std::deque<std::optional<std::u16string>> saveAnswers;
     std::vector<zl::SaveRequest> saveRequests;
     std::deque<std::u16string> shellTargets;  // opened and not yet expected, in order
-    std::size_t shellOpened = 0;              // targets opened so far
-    std::size_t shellExpected = 0;            // of which expected so far
+    std::size_t shellExpected = 0;            // targets opened and expected so far
     bool shellFails = false;                  // the next open fails
     struct Pause {
         std::size_t after;  // the number of targets opened before the pause
@@ -168,7 +167,6 @@ public:
     explicit RecordingShell(World& w) : w_(w) {}
     int Open(std::u16string_view target) override {
         w_.shellTargets.emplace_back(target);
-        ++w_.shellOpened;
         return std::exchange(w_.shellFails, false) ? 2 : 42;
     }
 
@@ -180,7 +178,9 @@ private:
 class RecordingPause : public zl::Pause {
 public:
     explicit RecordingPause(World& w) : w_(w) {}
-    void Wait(int milliseconds) override { w_.pauses.push_back({w_.shellOpened, milliseconds}); }
+    void Wait(int milliseconds) override {
+        w_.pauses.push_back({w_.shellExpected + w_.shellTargets.size(), milliseconds});
+    }
 
 private:
     World& w_;

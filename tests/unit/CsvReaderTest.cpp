@@ -81,15 +81,6 @@ public:
     Window() { listSelection = 0; }
 };
 
-class OkBoxes : public MessageBoxes {
-public:
-    std::vector<std::u16string> shown;
-    BoxAnswer Show(std::u16string_view text, BoxIcon, BoxButtons) override {
-        shown.emplace_back(text);
-        return BoxAnswer::Ok;
-    }
-};
-
 // Every value as it reads back: a stored comma restored, what code page 932 lacks as "?".
 std::u16string ReadBack(std::u16string_view stored) {
     return FromCp932(ToCp932(DecodeFieldText(stored)));
@@ -127,7 +118,7 @@ protected:
 
     TempFolder folder{"zorvel-csv"};
     Window window;
-    OkBoxes boxes;
+    RecordingBoxes boxes;
     FixedDialog dialog;
     FixedClock clock;
     std::unique_ptr<CzorvelDlg> dlg;

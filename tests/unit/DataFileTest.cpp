@@ -289,20 +289,6 @@ TEST_F(StoreTest, HundredThousandLinesLoadAndSaveFast) {
 // The window's roster commands: the Total field and the messages.
 using RecordingControls = MemoryControls;
 
-class RecordingBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        std::u16string text;
-        BoxIcon icon;
-        BoxButtons buttons;
-    };
-    std::vector<Shown> shown;
-    BoxAnswer Show(std::u16string_view text, BoxIcon icon, BoxButtons buttons) override {
-        shown.push_back({std::u16string(text), icon, buttons});
-        return BoxAnswer::Ok;
-    }
-};
-
 class FixedSystem : public SystemInfo {
 public:
     std::u16string path;

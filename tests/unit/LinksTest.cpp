@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "links/ClipEntry.h"
 #include "links/ClipboardText.h"
 #include "links/LinkTargets.h"
@@ -9,6 +7,7 @@
 #include "platform/CodePage932.h"
 #include "platform/DesktopUrl.h"
 #include "platform/TextUtil.h"
+#include "tests/unit/MemoryControls.h"
 
 namespace zl {
 namespace {
@@ -274,15 +273,6 @@ public:
     void Close() override { open = false; }
 };
 
-class FakeBoxes : public MessageBoxes {
-public:
-    std::deque<std::u16string> shown;
-    BoxAnswer Show(std::u16string_view text, BoxIcon, BoxButtons) override {
-        shown.emplace_back(text);
-        return BoxAnswer::Ok;
-    }
-};
-
 TEST(ClipboardText, PutAndItsFailures) {
     struct Case {
         bool openFails, emptyFails;
@@ -297,7 +287,7 @@ TEST(ClipboardText, PutAndItsFailures) {
     };
     for (const Case& c : cases) {
         FakeClipboard clip;
-        FakeBoxes boxes;
+        RecordingBoxes boxes;
         clip.openFails = c.openFails;
         clip.emptyFails = c.emptyFails;
         clip.setError = c.setError;
@@ -309,20 +299,20 @@ TEST(ClipboardText, PutAndItsFailures) {
             EXPECT_EQ(clip.text, std::string("03-1234-5678 ?"));
         } else {
             ASSERT_EQ(boxes.shown.size(), 1u);
-            EXPECT_EQ(boxes.shown.front(), c.message);
+            EXPECT_EQ(boxes.shown.front().text, c.message);
         }
     }
 }
 
 TEST(ClipboardText, TakeAndItsFailures) {
     FakeClipboard clip;
-    FakeBoxes boxes;
+    RecordingBoxes boxes;
     EXPECT_FALSE(TakeClipboardText(clip, boxes));
-    EXPECT_EQ(boxes.shown.back(), u"Cannot read the Clipboard");
+    EXPECT_EQ(boxes.shown.back().text, u"Cannot read the Clipboard");
     clip.text = ToCp932(u"山田,太郎");
     clip.openFails = true;
     EXPECT_FALSE(TakeClipboardText(clip, boxes));
-    EXPECT_EQ(boxes.shown.back(), u"Cannot open the Clipboard");
+    EXPECT_EQ(boxes.shown.back().text, u"Cannot open the Clipboard");
     clip.openFails = false;
     EXPECT_EQ(TakeClipboardText(clip, boxes), u"山田,太郎");
     EXPECT_FALSE(clip.open);

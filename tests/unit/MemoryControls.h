@@ -1,12 +1,13 @@
 // A window and the outside world for tests and benchmarks of the commands without widgets: texts
 // are held per id, the birth-month selector shows one item, the list selection is a number;
-// everything else is a no-op that a test can override. The save dialog answers a fixed path, the
-// clock a fixed time.
+// everything else is a no-op that a test can override. The boxes record what they show and answer
+// OK, the save dialog answers a fixed path, the clock a fixed time.
 #pragma once
 
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Services.h"
@@ -52,6 +53,20 @@ public:
     void SetPickerValue(int, std::optional<DateTime>) override {}
     void SetProgressRange(int, int, int) override {}
     void SetProgressPos(int, int) override { ++progressCalls; }
+};
+
+class RecordingBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        std::u16string text;
+        BoxIcon icon;
+        BoxButtons buttons;
+    };
+    std::vector<Shown> shown;
+    BoxAnswer Show(std::u16string_view text, BoxIcon icon, BoxButtons buttons) override {
+        shown.push_back({std::u16string(text), icon, buttons});
+        return BoxAnswer::Ok;
+    }
 };
 
 class FixedDialog : public SaveDialog {
