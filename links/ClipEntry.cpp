@@ -34,10 +34,7 @@ std::u16string BuildClipEntryText(std::u16string_view no4, const EntryValues& v,
         text += CommaToTilde(*s);
     }
     text += u',';
-    std::u16string birth = v.birthDate ? FormatDate(*v.birthDate) : std::u16string(kNoBirthDate);
-    birth.resize(std::min<std::size_t>(birth.size(), 10));
-    std::replace(birth.begin(), birth.end(), u'-', u'/');
-    text += birth;
+    text += v.birthDate ? FormatDate(*v.birthDate) : std::u16string(kNoBirthDate);
     for (bool flag : {v.noPhone, v.noMail, v.noFlyer, v.noPostcard})
         text += flag ? u",ON" : u",OFF";
     text += u',';

@@ -1,5 +1,6 @@
 #include "links/MailEveryone.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "platform/CodePage932.h"
@@ -67,18 +68,15 @@ std::u16string ComposeMailTarget(const MailTexts& t, std::u16string_view recipie
 std::vector<std::u16string> MailTargets(const MailTexts& texts,
                                         const std::vector<std::u16string>& recipients) {
     std::vector<std::u16string> targets;
-    std::u16string list;
-    int inMail = 0;
-    for (std::size_t i = 0; i < recipients.size(); ++i) {
-        if (inMail > 0) list += u',';
-        list += recipients[i];
-        ++inMail;
-        if (inMail == kRecipientsPerMail || i + 1 == recipients.size()) {
-            // Composed in the code page the mail program receives, as the addresses compared.
-            targets.push_back(FromCp932(ToCp932(ComposeMailTarget(texts, list))));
-            list.clear();
-            inMail = 0;
+    for (std::size_t first = 0; first < recipients.size(); first += kRecipientsPerMail) {
+        const std::size_t end = std::min(first + kRecipientsPerMail, recipients.size());
+        std::u16string list = recipients[first];
+        for (std::size_t i = first + 1; i < end; ++i) {
+            list += u',';
+            list += recipients[i];
         }
+        // Composed in the code page the mail program receives, as the addresses compared.
+        targets.push_back(FromCp932(ToCp932(ComposeMailTarget(texts, list))));
     }
     return targets;
 }

@@ -10,6 +10,16 @@ namespace {
 constexpr std::u16string_view kNoAddress = u"住所が未入力です。";
 constexpr std::u16string_view kNoMailText = u"Eメール、またはホームページアドレスが未入力です。";
 
+// A command that needs a field's text: when the text is empty, says so and puts the focus in
+// the field.
+bool ReportEmpty(Controls& ui, MessageBoxes& boxes, int field, std::u16string_view text,
+                 std::u16string_view message) {
+    if (!text.empty()) return false;
+    ShowMessage(boxes, message);
+    ui.SetFocus(field);
+    return true;
+}
+
 }  // namespace
 
 // Opens a text (a "mailto:" text whole, any other from its first "http", else its first
@@ -24,33 +34,21 @@ int CzorvelDlg::OpenLink(std::u16string_view target, bool cutBeforeScheme) {
 void CzorvelDlg::OnBnClickedButtonMap() {
     const std::u16string address = ui.Text(id::kAddress);
     Log(u"CzorvelDlg::OnBnClickedButtonMap() Google Maps地図表示: " + address);
-    if (address.empty()) {
-        ShowMessage(*p.boxes, kNoAddress);
-        ui.SetFocus(id::kAddress);
-        return;
-    }
+    if (ReportEmpty(ui, *p.boxes, id::kAddress, address, kNoAddress)) return;
     OpenLink(FirstMapTarget(address));
 }
 
 void CzorvelDlg::OnBnClickedButtonMap2() {
     const std::u16string address = ui.Text(id::kAddress);
     Log(u"CzorvelDlg::OnBnClickedButtonMap() Zenrin Maps地図表示: " + address);
-    if (address.empty()) {
-        ShowMessage(*p.boxes, kNoAddress);
-        ui.SetFocus(id::kAddress);
-        return;
-    }
+    if (ReportEmpty(ui, *p.boxes, id::kAddress, address, kNoAddress)) return;
     // Captioned "H P" or "File", the button opens the link the address field holds.
     OpenLink(ui.Text(id::kMap2) == u"Z地図" ? SecondMapTarget(address) : address);
 }
 
 void CzorvelDlg::OnBnClickedButtonMail() {
     const std::u16string mail = ui.Text(id::kMailOrUrl);
-    if (mail.empty()) {
-        ShowMessage(*p.boxes, kNoMailText);
-        ui.SetFocus(id::kMailOrUrl);
-        return;
-    }
+    if (ReportEmpty(ui, *p.boxes, id::kMailOrUrl, mail, kNoMailText)) return;
     OpenLink(ui.Text(id::kMail) == u"メール" ? PersonMailTarget(ui.Text(id::kName), mail) : mail);
 }
 

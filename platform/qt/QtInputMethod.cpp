@@ -30,6 +30,12 @@ bool HasInputMethod() {
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+// Whether `o` is a field's widget whose input method is open (`open` true) or closed (false).
+bool IsIn(const std::map<const QObject*, bool>& fields, const QObject* o, bool open) {
+    const auto it = fields.find(o);
+    return it != fields.end() && it->second == open;
+}
+
 }  // namespace
 
 QtInputMethod::QtInputMethod(QtMainWindow* window) : window_(window) {
@@ -41,16 +47,10 @@ void QtInputMethod::SetOpen(int id, bool open) {
     if (!w) return;
     // The query goes to the widget that really holds the focus: an edit inside a date picker.
     while (QWidget* proxy = w->focusProxy()) w = proxy;
-    if (filtered_.insert(w).second) {
+    if (fields_.insert_or_assign(w, open).second) {
         w->installEventFilter(this);
-        connect(w, &QObject::destroyed, this, [this](QObject* o) {
-            closed_.erase(o);
-            open_.erase(o);
-            filtered_.erase(o);
-        });
+        connect(w, &QObject::destroyed, this, [this](QObject* o) { fields_.erase(o); });
     }
-    (open ? open_ : closed_).insert(w);
-    (open ? closed_ : open_).erase(w);
 
     if (QGuiApplication::focusObject() == w) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     // The call is made once the focus change has reached the input method, so that it applies
@@ -61,7 +61,7 @@ void QtInputMethod::SetOpen(int id, bool open) {
 }
 
 void QtInputMethod::ActivateIfOpen() {
-    if (window_ && window_->isActiveWindow() && open_.count(QGuiApplication::focusObject()))
+    if (window_ && window_->isActiveWindow() && IsIn(fields_, QGuiApplication::focusObject(), true))
         ActivateFcitx();
 }
 
@@ -82,8 +82,8 @@ bool QtInputMethod::eventFilter(QObject* o, QEvent* e) {
         }
         return false;
     }
-    if (e->type() == QEvent::KeyPress && filtered_.count(o)) typed_ = true;
-    if (e->type() != QEvent::InputMethodQuery || !closed_.count(o)) return false;
+    if (e->type() == QEvent::KeyPress && fields_.count(o)) typed_ = true;
+    if (e->type() != QEvent::InputMethodQuery || !IsIn(fields_, o, false)) return false;
     auto* query = static_cast<QInputMethodQueryEvent*>(e);
     const Qt::InputMethodQueries queries = query->queries();
     if (!(queries & Qt::ImEnabled)) return false;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QObject>
-#include <set>
+#include <map>
 
 #include "platform/Services.h"
 
@@ -27,11 +27,11 @@ private:
     void ActivateIfOpen();
 
     QtMainWindow* window_;
-    std::set<const QObject*> closed_;    // the widgets that take the focus in closed fields
-    std::set<const QObject*> open_;      // and in open fields
-    std::set<const QObject*> filtered_;  // the widgets this object filters
-    bool firstActivation_ = true;        // the window has not been active yet
-    bool typed_ = false;                 // a key was typed into a field
+    // Whether the input method is open in a field, by the widget that takes the field's focus;
+    // these are the widgets this object filters.
+    std::map<const QObject*, bool> fields_;
+    bool firstActivation_ = true;  // the window has not been active yet
+    bool typed_ = false;           // a key was typed into a field
 };
 
 // Asks a running Fcitx 5 to switch its input method on for the focused window, without
