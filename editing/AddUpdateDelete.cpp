@@ -39,16 +39,11 @@ void CzorvelDlg::OnBnClickedButtonAdd() {
         !Confirmed(*p.boxes, u"呼び出されたデータです。\n更新でなく、追加しますか？"))
         return;
 
-    int number = 1;
-    if (roster_.Count() > 0) {
-        const std::u16string& last = roster_.Line(roster_.Count() - 1);
-        number =
-            Atoi(std::u16string_view(last).substr(std::min<std::size_t>(3, last.size()), 4)) + 1;
-        if (number > 9999 &&
-            !Confirmed(*p.boxes, u"No.9999を超え、\nNo.が重複しますが追加しますか？"))
-            return;
-    }
-    std::u16string no4 = ZeroPad((number % 10000 + 10000) % 10000, 4);
+    const int number =
+        NumberAfter(roster_.Count() > 0 ? &roster_.Line(roster_.Count() - 1) : nullptr);
+    if (number > 9999 && !Confirmed(*p.boxes, u"No.9999を超え、\nNo.が重複しますが追加しますか？"))
+        return;
+    std::u16string no4 = NoDigits(number);
 
     DateTime now = p.clock->Now();
     ui.SetPickerValue(id::kRegistered, now);

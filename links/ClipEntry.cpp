@@ -18,10 +18,7 @@ std::u16string CommaToTilde(std::u16string_view text) {
 }  // namespace
 
 std::u16string NextEntryNumber(const std::u16string* lastLine) {
-    if (!lastLine) return u"0001";
-    const std::u16string_view last = *lastLine;
-    const int number = Atoi(last.substr(std::min<std::size_t>(3, last.size()), 4)) + 1;
-    return ZeroPad((number % 10000 + 10000) % 10000, 4);
+    return NoDigits(NumberAfter(lastLine));
 }
 
 std::u16string BuildClipEntryText(std::u16string_view no4, const EntryValues& v,

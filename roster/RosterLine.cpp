@@ -103,6 +103,14 @@ FieldSlice GetField(int n, std::u16string_view line) {
     return slice;
 }
 
+int NumberAfter(const std::u16string* lastLine) {
+    if (!lastLine) return 1;
+    const std::u16string_view last = *lastLine;
+    return Atoi(last.substr(std::min<std::size_t>(3, last.size()), 4)) + 1;
+}
+
+std::u16string NoDigits(int number) { return ZeroPad((number % 10000 + 10000) % 10000, 4); }
+
 std::u16string FormatThousands(std::u16string_view digits) {
     std::u16string out;
     const std::size_t len = digits.size();

@@ -60,6 +60,12 @@ inline FieldSlice GetField(RosterField f, std::u16string_view line) {
     return GetField(static_cast<int>(f), line);
 }
 
+// The number after the last line's No (its characters 4 to 7 read as atoi does), 1 when there is
+// no line; it may pass 9999.
+int NumberAfter(const std::u16string* lastLine);
+// The four digits of a No: the number wrapped into 0000 to 9999.
+std::u16string NoDigits(int number);
+
 // "1234567" -> "1,234,567"; looks at no character, so only for digit strings.
 std::u16string FormatThousands(std::u16string_view digits);
 
