@@ -124,12 +124,20 @@ Utf8Verdict LooksUtf8(std::string_view bytes) {
     return isHeader ? Utf8Verdict::Broken : Utf8Verdict::No;
 }
 
-// Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
-// page 932 text.
-bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+// The file's lines from the first entry on: the first line is dropped as the header unless it
+// is itself an entry.
+LineCutter EntryLines(std::string_view bytes) {
     LineCutter cutter(bytes);
     std::string_view line;
     if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
+    return cutter;
+}
+
+// Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
+// page 932 text.
+bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+    LineCutter cutter = EntryLines(bytes);
+    std::string_view line;
     while (cutter.Next(line)) {
         std::u16string& out = lines.emplace_back();
         if (!AppendFromCp932Strict(line, out)) return false;
@@ -139,21 +147,20 @@ bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines
 
 void SplitUtf8Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
-    LineCutter cutter(bytes);
+    LineCutter cutter = EntryLines(bytes);
     std::string_view line;
-    if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
     while (cutter.Next(line)) lines.push_back(FromUtf8(line));
 }
 
-// Bytes with every line, the last included, ended by CR LF.
-std::string NormalisedCrLf(std::string_view bytes) {
+// Bytes with every line, the last included, ended by `end`.
+std::string WithLineEnds(std::string_view bytes, std::string_view end) {
     std::string out;
-    out.reserve(bytes.size() + 2);
+    out.reserve(bytes.size() + end.size());
     LineCutter cutter(bytes);
     std::string_view line;
     while (cutter.Next(line)) {
         out += line;
-        out += "\r\n";
+        out += end;
     }
     return out;
 }
@@ -233,16 +240,7 @@ bool RosterStore::Save(const RosterList& list) {
     return true;
 }
 
-std::string RosterStore::dataFileText() const {
-    std::string text;
-    LineCutter cutter(fileBytes_);
-    std::string_view line;
-    while (cutter.Next(line)) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
+std::string RosterStore::dataFileText() const { return WithLineEnds(fileBytes_, "\n"); }
 
 bool RosterStore::WriteBackup(int day) {
     // Nothing read or saved, or text the program never saved: an empty or foreign backup
@@ -250,7 +248,7 @@ bool RosterStore::WriteBackup(int day) {
     if (keepOriginal_) return true;
     if (!unsaved_.empty()) return ReplaceFileAtomically(BackupFile(paths_, day), unsaved_);
     if (fileBytes_.empty()) return true;
-    return ReplaceFileAtomically(BackupFile(paths_, day), NormalisedCrLf(fileBytes_));
+    return ReplaceFileAtomically(BackupFile(paths_, day), WithLineEnds(fileBytes_, "\r\n"));
 }
 
 }  // namespace zl
