@@ -1,5 +1,7 @@
 #include "roster/DataFile.h"
 
+#include <unicode/utf8.h>
+
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -69,40 +71,21 @@ bool IsEntryLine(std::string_view line) {
     return true;
 }
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past
+// U+10FFFF), and whether they hold a multi-byte character.
 bool IsValidUtf8(std::string_view s, bool& multiByte) {
     multiByte = false;
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
+    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+    const auto n = static_cast<int32_t>(s.size());
+    for (int32_t i = 0; i < n;) {
+        if (p[i] < 0x80) {
+            ++i;
             continue;
         }
-        int n;
-        char32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= n) return false;
-        for (int i = 1; i <= n; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (p[i] & 0x3F);
-        }
-        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-            return false;
+        UChar32 c;
+        U8_NEXT(p, i, n, c);
+        if (c < 0) return false;
         multiByte = true;
-        p += n + 1;
     }
     return true;
 }
