@@ -20,7 +20,7 @@ void CzorvelDlg::OnInitDialog() {
     const auto started = std::filesystem::file_time_type::clock::now();
     InitPaths();
     // One copy of the program per program folder: the lock lives in the data folder.
-    if (!FolderExists(paths.dataFolder)) CreateOneFolder(paths.dataFolder);
+    EnsureFolder(paths.dataFolder);
     if (p.folderLock && p.folderLock->TryLock(paths.dataFolder) == LockResult::HeldElsewhere) {
         ShowMessage(*p.boxes,
                     u"この名簿は、同じフォルダから起動された別のZorvel Listが使用中です。\n" +

@@ -41,22 +41,8 @@ UConverter* StrictDecoder() {
 }  // namespace
 
 std::string ToCp932(std::u16string_view text) {
-    if (text.empty()) return {};
-    UConverter* conv = Converter();
-    ucnv_resetFromUnicode(conv);
-    std::string out(text.size() * 2 + 8, '\0');
-    UErrorCode err = U_ZERO_ERROR;
-    int32_t n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), text.data(),
-                                static_cast<int32_t>(text.size()), &err);
-    if (err == U_BUFFER_OVERFLOW_ERROR) {
-        out.resize(n + 1);
-        err = U_ZERO_ERROR;
-        ucnv_resetFromUnicode(conv);
-        n = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), text.data(),
-                            static_cast<int32_t>(text.size()), &err);
-    }
-    if (U_FAILURE(err)) return std::string(text.size(), '?');
-    out.resize(n);
+    std::string out;
+    AppendToCp932(text, out);
     return out;
 }
 

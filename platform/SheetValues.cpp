@@ -6,6 +6,8 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/TextUtil.h"
+
 namespace zl {
 
 namespace {
@@ -165,20 +167,18 @@ bool ReadRefPart(std::u16string_view s, std::size_t& at, RefPart& part) {
         std::size_t i = at + 1;
         bool negative = false;
         if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) negative = s[i++] == u'-';
-        const std::size_t start = i;
-        long value = 0;
-        while (i < s.size() && IsDigit(s[i]) && i - start < 7) value = value * 10 + (s[i++] - u'0');
-        if (i == start || i >= s.size() || s[i] != u']') return false;
-        part.offset = negative ? -value : value;
+        const auto value = ReadDigits(s, i, 7);
+        if (!value || i >= s.size() || s[i] != u']') return false;
+        part.offset = negative ? -*value : *value;
         at = i + 1;
         return true;
     }
-    const std::size_t start = at;
-    long value = 0;
-    while (at < s.size() && IsDigit(s[at]) && at - start < 7) value = value * 10 + (s[at++] - u'0');
-    if (at > start) {
+    if (at < s.size() && IsDigit(s[at])) {
+        // More than seven digits make no reference.
+        const auto value = ReadDigits(s, at, 7);
+        if (!value) return false;
         part.relative = false;
-        part.offset = value;
+        part.offset = *value;
     }
     return true;
 }
@@ -222,7 +222,7 @@ std::u16string R1C1ToA1(std::u16string_view f, int row, int column) {
                         if (!k.relative) out += u'$';
                         out += ColumnName(static_cast<int>(targetColumn));
                         if (!r.relative) out += u'$';
-                        for (char ch : std::to_string(targetRow)) out += static_cast<char16_t>(ch);
+                        out += ToU16(static_cast<int>(targetRow));
                     }
                     i = at;
                     continue;

@@ -1,5 +1,7 @@
 #include "roster/DataFile.h"
 
+#include <unicode/utf8.h>
+
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -69,40 +71,21 @@ bool IsEntryLine(std::string_view line) {
     return true;
 }
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past
+// U+10FFFF), and whether they hold a multi-byte character.
 bool IsValidUtf8(std::string_view s, bool& multiByte) {
     multiByte = false;
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
+    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+    const auto n = static_cast<int32_t>(s.size());
+    for (int32_t i = 0; i < n;) {
+        if (p[i] < 0x80) {
+            ++i;
             continue;
         }
-        int n;
-        char32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= n) return false;
-        for (int i = 1; i <= n; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (p[i] & 0x3F);
-        }
-        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-            return false;
+        UChar32 c;
+        U8_NEXT(p, i, n, c);
+        if (c < 0) return false;
         multiByte = true;
-        p += n + 1;
     }
     return true;
 }
@@ -124,12 +107,20 @@ Utf8Verdict LooksUtf8(std::string_view bytes) {
     return isHeader ? Utf8Verdict::Broken : Utf8Verdict::No;
 }
 
-// Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
-// page 932 text.
-bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+// The file's lines from the first entry on: the first line is dropped as the header unless it
+// is itself an entry.
+LineCutter EntryLines(std::string_view bytes) {
     LineCutter cutter(bytes);
     std::string_view line;
     if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
+    return cutter;
+}
+
+// Appends the lines of the file (the header dropped) to `lines`; false when a line is no code
+// page 932 text.
+bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
+    LineCutter cutter = EntryLines(bytes);
+    std::string_view line;
     while (cutter.Next(line)) {
         std::u16string& out = lines.emplace_back();
         if (!AppendFromCp932Strict(line, out)) return false;
@@ -139,21 +130,20 @@ bool DecodeCp932Lines(std::string_view bytes, std::vector<std::u16string>& lines
 
 void SplitUtf8Lines(std::string_view bytes, std::vector<std::u16string>& lines) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
-    LineCutter cutter(bytes);
+    LineCutter cutter = EntryLines(bytes);
     std::string_view line;
-    if (cutter.Next(line) && IsEntryLine(line)) cutter = LineCutter(bytes);
     while (cutter.Next(line)) lines.push_back(FromUtf8(line));
 }
 
-// Bytes with every line, the last included, ended by CR LF.
-std::string NormalisedCrLf(std::string_view bytes) {
+// Bytes with every line, the last included, ended by `end`.
+std::string WithLineEnds(std::string_view bytes, std::string_view end) {
     std::string out;
-    out.reserve(bytes.size() + 2);
+    out.reserve(bytes.size() + end.size());
     LineCutter cutter(bytes);
     std::string_view line;
     while (cutter.Next(line)) {
         out += line;
-        out += "\r\n";
+        out += end;
     }
     return out;
 }
@@ -233,16 +223,7 @@ bool RosterStore::Save(const RosterList& list) {
     return true;
 }
 
-std::string RosterStore::dataFileText() const {
-    std::string text;
-    LineCutter cutter(fileBytes_);
-    std::string_view line;
-    while (cutter.Next(line)) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
+std::string RosterStore::dataFileText() const { return WithLineEnds(fileBytes_, "\n"); }
 
 bool RosterStore::WriteBackup(int day) {
     // Nothing read or saved, or text the program never saved: an empty or foreign backup
@@ -250,7 +231,7 @@ bool RosterStore::WriteBackup(int day) {
     if (keepOriginal_) return true;
     if (!unsaved_.empty()) return ReplaceFileAtomically(BackupFile(paths_, day), unsaved_);
     if (fileBytes_.empty()) return true;
-    return ReplaceFileAtomically(BackupFile(paths_, day), NormalisedCrLf(fileBytes_));
+    return ReplaceFileAtomically(BackupFile(paths_, day), WithLineEnds(fileBytes_, "\r\n"));
 }
 
 }  // namespace zl

@@ -23,19 +23,18 @@ void CzorvelDlg::LoadRoster() {
     // A file the program cannot take as it is: told once, and kept when the first save comes.
     const std::u16string file = PathText(paths.dataFile);
     const std::u16string kept = PathText(store->keptAs());
+    const std::u16string startsEmpty =
+        u"\n\n名簿は空の状態で始まります。このファイルは、次に保存するときに\n" + kept +
+        u"\nという名前で残されます。";
     switch (status) {
         case LoadStatus::Unreadable:
-            ShowMessage(*p.boxes, u"データファイルを読み込めませんでした。\n" + file +
-                                      u"\n\n名簿は空の状態で始まります。このファイルは、"
-                                      u"次に保存するときに\n" +
-                                      kept + u"\nという名前で残されます。");
+            ShowMessage(*p.boxes, u"データファイルを読み込めませんでした。\n" + file + startsEmpty);
             break;
         case LoadStatus::NotCp932:
             ShowMessage(
                 *p.boxes,
                 u"データファイルがShift_JISのテキストではないため、読み込めませんでした。\n" +
-                    file + u"\n\n名簿は空の状態で始まります。このファイルは、次に保存するときに\n" +
-                    kept + u"\nという名前で残されます。");
+                    file + startsEmpty);
             break;
         case LoadStatus::Utf8:
             ShowMessage(*p.boxes,
