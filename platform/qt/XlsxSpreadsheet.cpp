@@ -1,6 +1,7 @@
 #include "platform/qt/XlsxSpreadsheet.h"
 
 #include <fcntl.h>
+#include <unicode/ustring.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -21,33 +22,16 @@ namespace {
 // The columns a sheet can hold.
 constexpr int kColumns = 16384;
 
-// UTF-16 to UTF-8 into a buffer that is reused cell after cell; an unpaired surrogate becomes
-// U+FFFD.
+// UTF-16 to UTF-8 as ToUtf8 converts (an unpaired surrogate becomes U+FFFD), into a buffer that
+// is reused cell after cell.
 const char* Utf8(std::u16string_view s, std::string& out) {
-    out.clear();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        std::uint32_t c = s[i];
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
-            s[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = 0xFFFD;
-        if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        }
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    out.resize(s.size() * 3);
+    int32_t n = 0;
+    UErrorCode err = U_ZERO_ERROR;
+    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &n,
+                       reinterpret_cast<const UChar*>(s.data()), static_cast<int32_t>(s.size()),
+                       0xFFFD, nullptr, &err);
+    out.resize(U_FAILURE(err) ? 0 : static_cast<std::size_t>(n));
     return out.c_str();
 }
 
