@@ -169,7 +169,7 @@ bool XlsxSpreadsheet::WriteTo(const std::filesystem::path& path, std::u16string&
         const TypedValue v = ReadTypedInput(
             c.formula ? std::u16string_view(texts_).substr(c.text + c.textLength, c.valueLength)
                       : text);
-        lxw_format* format = v.format.empty() && !bold ? nullptr : formatOf(v.format, bold);
+        lxw_format* format = formatOf(v.format, bold);
         if (c.formula) {
             Utf8(R1C1ToA1(text, static_cast<int>(c.row), c.column), formulaUtf8);
             if (v.kind == TypedValue::Kind::Number)
@@ -216,13 +216,16 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
         std::vector<Cell>().swap(cells_);
         std::u16string().swap(texts_);
     };
-    if (!FolderExists(folder_) && !CreateOneFolder(folder_)) {
+    // Nothing kept: `target` names what was attempted.
+    const auto notWritten = [&](std::u16string detail) {
+        release();
         r.kind = SpreadsheetResult::Kind::NotWritten;
         r.file = PathText(target);
-        r.detail = FromUtf8(std::strerror(errno));
-        release();
+        r.detail = std::move(detail);
         return r;
-    }
+    };
+    if (!FolderExists(folder_) && !CreateOneFolder(folder_))
+        return notWritten(FromUtf8(std::strerror(errno)));
     const std::filesystem::path temp =
         folder_ / ("." + base + "." + std::to_string(::getpid()) + ".tmp");
     std::u16string error;
@@ -230,11 +233,7 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
         if (error.empty()) error = FromUtf8(std::strerror(errno));
         std::error_code ec;
         std::filesystem::remove(temp, ec);
-        r.kind = SpreadsheetResult::Kind::NotWritten;
-        r.file = PathText(target);
-        r.detail = error;
-        release();
-        return r;
+        return notWritten(std::move(error));
     }
     release();
     // The finished file takes the first free name; link() never replaces an existing file.
@@ -246,15 +245,10 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
             std::error_code ec;
             if (!std::filesystem::exists(target, ec) && ::rename(temp.c_str(), target.c_str()) == 0)
                 break;
-            if (std::filesystem::exists(target, ec) && k < 10000) {
-                target = folder_ / (base + "_" + std::to_string(k) + ".xlsx");
-                continue;
+            if (!std::filesystem::exists(target, ec) || k >= 10000) {
+                std::filesystem::remove(temp, ec);
+                return notWritten(FromUtf8(std::strerror(err)));
             }
-            std::filesystem::remove(temp, ec);
-            r.kind = SpreadsheetResult::Kind::NotWritten;
-            r.file = PathText(target);
-            r.detail = FromUtf8(std::strerror(err));
-            return r;
         }
         target = folder_ / (base + "_" + std::to_string(k) + ".xlsx");
     }
