@@ -6,6 +6,8 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/TextUtil.h"
+
 namespace zl {
 
 namespace {
@@ -222,7 +224,7 @@ std::u16string R1C1ToA1(std::u16string_view f, int row, int column) {
                         if (!k.relative) out += u'$';
                         out += ColumnName(static_cast<int>(targetColumn));
                         if (!r.relative) out += u'$';
-                        for (char ch : std::to_string(targetRow)) out += static_cast<char16_t>(ch);
+                        out += ToU16(static_cast<int>(targetRow));
                     }
                     i = at;
                     continue;
