@@ -82,12 +82,8 @@ void CzorvelDlg::OnBnClickedButtonCsvExport() {
         }
         ui.SetProgressPos(id::kProgress, j);
     }
-    if (!file.Write(*path)) {
-        ShowMessage(*p.boxes, WriteFailedText(*path));
-        ui.SetVisible(id::kProgress, false);
-        return;
-    }
-    ShowMessage(*p.boxes, u"CSVファイル出力を行ないました。");
+    ShowMessage(*p.boxes,
+                file.Write(*path) ? u"CSVファイル出力を行ないました。" : WriteFailedText(*path));
     ui.SetVisible(id::kProgress, false);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/XlsxSpreadsheet.h"
 
 #include <fcntl.h>
+#include <unicode/ustring.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -21,33 +22,16 @@ namespace {
 // The columns a sheet can hold.
 constexpr int kColumns = 16384;
 
-// UTF-16 to UTF-8 into a buffer that is reused cell after cell; an unpaired surrogate becomes
-// U+FFFD.
+// UTF-16 to UTF-8 as ToUtf8 converts (an unpaired surrogate becomes U+FFFD), into a buffer that
+// is reused cell after cell.
 const char* Utf8(std::u16string_view s, std::string& out) {
-    out.clear();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        std::uint32_t c = s[i];
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
-            s[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = 0xFFFD;
-        if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        }
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    out.resize(s.size() * 3);
+    int32_t n = 0;
+    UErrorCode err = U_ZERO_ERROR;
+    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &n,
+                       reinterpret_cast<const UChar*>(s.data()), static_cast<int32_t>(s.size()),
+                       0xFFFD, nullptr, &err);
+    out.resize(U_FAILURE(err) ? 0 : static_cast<std::size_t>(n));
     return out.c_str();
 }
 
@@ -185,7 +169,7 @@ bool XlsxSpreadsheet::WriteTo(const std::filesystem::path& path, std::u16string&
         const TypedValue v = ReadTypedInput(
             c.formula ? std::u16string_view(texts_).substr(c.text + c.textLength, c.valueLength)
                       : text);
-        lxw_format* format = v.format.empty() && !bold ? nullptr : formatOf(v.format, bold);
+        lxw_format* format = formatOf(v.format, bold);
         if (c.formula) {
             Utf8(R1C1ToA1(text, static_cast<int>(c.row), c.column), formulaUtf8);
             if (v.kind == TypedValue::Kind::Number)
@@ -232,13 +216,16 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
         std::vector<Cell>().swap(cells_);
         std::u16string().swap(texts_);
     };
-    if (!FolderExists(folder_) && !CreateOneFolder(folder_)) {
+    // Nothing kept: `target` names what was attempted.
+    const auto notWritten = [&](std::u16string detail) {
+        release();
         r.kind = SpreadsheetResult::Kind::NotWritten;
         r.file = PathText(target);
-        r.detail = FromUtf8(std::strerror(errno));
-        release();
+        r.detail = std::move(detail);
         return r;
-    }
+    };
+    if (!FolderExists(folder_) && !CreateOneFolder(folder_))
+        return notWritten(FromUtf8(std::strerror(errno)));
     const std::filesystem::path temp =
         folder_ / ("." + base + "." + std::to_string(::getpid()) + ".tmp");
     std::u16string error;
@@ -246,11 +233,7 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
         if (error.empty()) error = FromUtf8(std::strerror(errno));
         std::error_code ec;
         std::filesystem::remove(temp, ec);
-        r.kind = SpreadsheetResult::Kind::NotWritten;
-        r.file = PathText(target);
-        r.detail = error;
-        release();
-        return r;
+        return notWritten(std::move(error));
     }
     release();
     // The finished file takes the first free name; link() never replaces an existing file.
@@ -262,15 +245,10 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
             std::error_code ec;
             if (!std::filesystem::exists(target, ec) && ::rename(temp.c_str(), target.c_str()) == 0)
                 break;
-            if (std::filesystem::exists(target, ec) && k < 10000) {
-                target = folder_ / (base + "_" + std::to_string(k) + ".xlsx");
-                continue;
+            if (!std::filesystem::exists(target, ec) || k >= 10000) {
+                std::filesystem::remove(temp, ec);
+                return notWritten(FromUtf8(std::strerror(err)));
             }
-            std::filesystem::remove(temp, ec);
-            r.kind = SpreadsheetResult::Kind::NotWritten;
-            r.file = PathText(target);
-            r.detail = FromUtf8(std::strerror(err));
-            return r;
         }
         target = folder_ / (base + "_" + std::to_string(k) + ".xlsx");
     }
