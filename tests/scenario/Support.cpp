@@ -6,9 +6,6 @@
 
 namespace scenario {
 
-QString Q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 std::u16string U8(const std::string& s) { return zl::FromUtf8(s); }
 std::string ToU8(std::u16string_view s) { return zl::ToUtf8(s); }
 

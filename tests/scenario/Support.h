@@ -8,10 +8,11 @@
 
 #include "platform/DateTime.h"
 #include "platform/Services.h"
+#include "platform/qt/QtConvert.h"
 
 namespace scenario {
 
-QString Q(std::u16string_view s);
+using zl::Q;
 std::u16string U8(const std::string& s);
 std::string ToU8(std::u16string_view s);
 
