@@ -40,7 +40,8 @@ void CzorvelDlg::OnInitDialog() {
     if (!EnsureFolder(paths.backupFolder))
         ShowMessage(*p.boxes, u"Dataフォルダの作成に失敗しました");
     // What a crash during a save left behind.
-    for (const auto& folder : {paths.dataFolder, paths.backupFolder, paths.logFolder, paths.base})
+    for (const auto& folder :
+         {paths.dataFolder, paths.backupFolder, paths.logFolder, paths.workbookFolder, paths.base})
         RemoveStaleTempFiles(folder, started);
 
     Log(u"CurrentPath = " + executable);

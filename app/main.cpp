@@ -2,11 +2,11 @@
 #include <QApplication>
 
 #include "app/CzorvelDlg.h"
-#include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/XlsxSpreadsheet.h"
+#include "roster/Paths.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,10 +24,8 @@ int main(int argc, char** argv) {
     zl::QtShell shell;
     zl::QtPause pause;
     zl::QtAboutBox about(&window);
-    // Workbooks are kept in the folder "workbooks" beside the executable.
     zl::XlsxSpreadsheet spreadsheet(
-        zl::PathFromText(QCoreApplication::applicationDirPath().toStdU16String()) / "workbooks",
-        clock, shell);
+        zl::Paths::FromExecutable(system.ExecutablePath()).workbookFolder, clock, shell);
     zl::FlockFolderLock folderLock;
 
     zl::Platform platform;

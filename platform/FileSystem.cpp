@@ -32,14 +32,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Makes a finished rename durable; false when the folder could not be flushed.
-bool SyncFolder(const std::filesystem::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = ::fsync(fd) == 0;
-    return (::close(fd) == 0) && ok;
-}
-
 // The file a path stands for: symbolic links followed to their last target, which need not
 // exist yet. A loop of links gives up and takes the path as it is.
 std::filesystem::path ResolveLinks(const std::filesystem::path& path) {
@@ -74,6 +66,13 @@ constexpr std::string_view kTempMark = ".zorvel-";
 
 }  // namespace
 
+bool SyncFolder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
+}
+
 std::filesystem::path PathFromText(std::u16string_view text) {
     return std::filesystem::path(ToUtf8(text));
 }
@@ -102,14 +101,29 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return bytes;
 }
 
+int CreateTempFile(const std::filesystem::path& target, std::filesystem::path& temp) {
+    std::string name = (target.parent_path() /
+                        ("." + target.filename().string() + std::string(kTempMark) + "XXXXXX"))
+                           .string();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0) temp = name;
+    return fd;
+}
+
+bool SyncFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
+}
+
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            const std::filesystem::path& keepOldAs) {
     // A linked file is replaced where it lies, so that the link stays.
     const std::filesystem::path target = ResolveLinks(path);
     const std::filesystem::path folder = target.parent_path();
-    std::string temp =
-        (folder / ("." + target.filename().string() + std::string(kTempMark) + "XXXXXX")).string();
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    std::filesystem::path temp;
+    int fd = CreateTempFile(target, temp);
     if (fd < 0) return false;
     // The new file takes the old one's permissions, and its owner and group where the process
     // may set them; a new file is readable by all.

@@ -26,8 +26,15 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            const std::filesystem::path& keepOldAs = {});
 
-// The temporary files of ReplaceFileAtomically: "." + the file's name + ".zorvel-" + six
-// letters or digits.
+// Creates a temporary file for `target` in its folder, named as IsTempFileName expects and
+// closed on exec; its open descriptor (with `temp` set), or -1.
+int CreateTempFile(const std::filesystem::path& target, std::filesystem::path& temp);
+// Flush a file's content, or a folder's entries after a rename or link, to disk.
+bool SyncFile(const std::filesystem::path& path);
+bool SyncFolder(const std::filesystem::path& folder);
+
+// The temporary files of ReplaceFileAtomically and CreateTempFile: "." + the file's name +
+// ".zorvel-" + six letters or digits.
 bool IsTempFileName(std::string_view name);
 // Removes the temporary files (regular files only) in a folder that were last written before
 // `before`: what a crash during a save left behind.

@@ -15,6 +15,7 @@ Paths Paths::FromExecutable(std::u16string_view executablePath) {
     p.logFolder = p.base / "log";
     p.settingsFile = p.base / "zorvel.ini";
     p.manual = p.base / "manual.pdf";
+    p.workbookFolder = p.base / "workbooks";
     p.dataFile = p.dataFolder / "Data.csv";
     return p;
 }

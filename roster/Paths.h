@@ -10,6 +10,7 @@ namespace zl {
 struct Paths {
     std::filesystem::path base;  // the executable's folder
     std::filesystem::path dataFolder, backupFolder, logFolder, settingsFile, manual, dataFile;
+    std::filesystem::path workbookFolder;  // the spreadsheet exports' workbooks
 
     static Paths FromExecutable(std::u16string_view executablePath);
 };

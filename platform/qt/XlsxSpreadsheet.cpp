@@ -52,14 +52,6 @@ std::string FileNamePart(std::u16string_view title) {
     return ToUtf8(safe);
 }
 
-bool SyncFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 }  // namespace
 
 void XlsxSpreadsheet::AddWorkbook(std::u16string_view title) {
@@ -226,8 +218,11 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
     };
     if (!FolderExists(folder_) && !CreateOneFolder(folder_))
         return notWritten(FromUtf8(std::strerror(errno)));
-    const std::filesystem::path temp =
-        folder_ / ("." + base + "." + std::to_string(::getpid()) + ".tmp");
+    // A temporary name that start-up recognises, should a crash leave it behind.
+    std::filesystem::path temp;
+    const int fd = CreateTempFile(target, temp);
+    if (fd < 0) return notWritten(FromUtf8(std::strerror(errno)));
+    ::close(fd);
     std::u16string error;
     if (!WriteTo(temp, error) || !SyncFile(temp)) {
         if (error.empty()) error = FromUtf8(std::strerror(errno));
@@ -254,6 +249,7 @@ SpreadsheetResult XlsxSpreadsheet::Finish() {
     }
     std::error_code ec;
     std::filesystem::remove(temp, ec);
+    SyncFolder(folder_);
     r.file = PathText(target);
     r.kind = shell_.Open(r.file) > 32 ? SpreadsheetResult::Kind::Shown
                                       : SpreadsheetResult::Kind::NotShown;
