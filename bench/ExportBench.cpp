@@ -30,11 +30,6 @@ namespace fs = std::filesystem;
 // The window as far as the exports read it: the birth-month selector and the list selection.
 using Window = MemoryControls;
 
-class OkBoxes : public MessageBoxes {
-public:
-    BoxAnswer Show(std::u16string_view, BoxIcon, BoxButtons) override { return BoxAnswer::Ok; }
-};
-
 // Processor time of this thread, which waiting for a busy machine does not inflate.
 double CpuMillis() {
     timespec t{};
@@ -59,7 +54,7 @@ bool Exports(const std::vector<std::u16string>& roster) {
     const fs::path base =
         fs::temp_directory_path() / ("zorvel_export_bench_" + std::to_string(::getpid()));
     Window window;
-    OkBoxes boxes;
+    RecordingBoxes boxes;
     FixedDialog dialog;
     FixedClock clock;
     Platform p;
